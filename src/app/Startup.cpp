@@ -1,0 +1,35 @@
+#include "app/Startup.h"
+
+#include "app/TintoraApplication.h"
+#include "app/dm.h"
+#include "main/mainRGB.h"
+#include "measure/Display.h"
+
+namespace {
+
+template <typename Create>
+void CreateGuarded(Create create)
+{
+    try {
+        create();
+    } catch (const std::exception& error) {
+        TintoraApplication::HandleException(error);
+    }
+}
+
+} // namespace
+
+bool CreateApplicationWindows(Desktop& desktop)
+{
+    CreateGuarded([&] { frmMain = new TfrmMain(desktop); });
+    CreateGuarded([] { dmMain = new TdmMain(qApp); });
+    CreateGuarded([] { frmDisplay = new TfrmDisplay; });
+    return frmMain != nullptr;
+}
+
+void DestroyApplicationWindows()
+{
+    delete frmDisplay;
+    delete dmMain;
+    delete frmMain;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+
+class Desktop;
+
+// Creates the application's windows in their fixed order: the main window, the data
+// module, the measuring window (hidden). A failure in one creation is shown by the
+// default error handler and the next one is created all the same.
+// Returns false when there is no main window to run.
+[[nodiscard]] bool CreateApplicationWindows(Desktop& desktop);
+void DestroyApplicationWindows();

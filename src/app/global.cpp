@@ -1,0 +1,5 @@
+#include "app/global.h"
+
+TRGBColor CurrentColor;
+QString AppPath;
+QString AppVersion;

@@ -1,0 +1,28 @@
+#include "app/Startup.h"
+#include "app/TintoraApplication.h"
+#include "platform/Desktop.h"
+#include "main/mainRGB.h"
+
+#include <QFont>
+
+int main(int argc, char** argv)
+{
+    TintoraApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tintora"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"), font.family()});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    const std::unique_ptr<Desktop> desktop = CreateDesktop();
+    if (!CreateApplicationWindows(*desktop))
+        return 1;
+
+    frmMain->show();
+    const int result = app.exec();
+    DestroyApplicationWindows();
+    return result;
+}

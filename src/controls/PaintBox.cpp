@@ -1,0 +1,10 @@
+#include "controls/PaintBox.h"
+
+#include <QPainter>
+
+void TPaintBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (OnPaint)
+        OnPaint(painter);
+}

@@ -1,0 +1,156 @@
+#include "controls/SkinForm.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* MakeTitleButton(QWidget* parent, const QString& name, const QString& tip)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(20, 20);
+    button->setIconSize(QSize(14, 14));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+enum class Glyph { Minimize, Close };
+
+// White glyphs that stay readable on the title bar's dark gradient.
+QIcon TitleGlyph(Glyph glyph)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 2));
+    if (glyph == Glyph::Minimize) {
+        painter.drawLine(3, 10, 11, 10);
+    } else {
+        painter.drawLine(3, 3, 11, 11);
+        painter.drawLine(11, 3, 3, 11);
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags)
+{
+    FTitleBar = new QWidget(this);
+    FTitleBar->setObjectName(QStringLiteral("TitleBar"));
+    FTitleBar->setFixedHeight(TitleHeight);
+    FTitleBar->installEventFilter(this);
+
+    FIconButton = MakeTitleButton(FTitleBar, QStringLiteral("SystemMenuButton"), QString());
+    FCaption = new QLabel(FTitleBar);
+    FCaption->setObjectName(QStringLiteral("Caption"));
+    FCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette captionPalette = FCaption->palette();
+    captionPalette.setColor(QPalette::WindowText, Qt::white);
+    FCaption->setPalette(captionPalette);
+    QFont captionFont = FCaption->font();
+    captionFont.setBold(true);
+    FCaption->setFont(captionFont);
+
+    FMinimizeButton = MakeTitleButton(FTitleBar, QStringLiteral("MinimizeButton"), QStringLiteral("最小化"));
+    FMinimizeButton->setIcon(TitleGlyph(Glyph::Minimize));
+    FCloseButton = MakeTitleButton(FTitleBar, QStringLiteral("CloseButton"), QStringLiteral("关闭"));
+    FCloseButton->setIcon(TitleGlyph(Glyph::Close));
+
+    auto* titleLayout = new QHBoxLayout(FTitleBar);
+    titleLayout->setContentsMargins(2, 2, 2, 2);
+    titleLayout->setSpacing(2);
+    titleLayout->addWidget(FIconButton);
+    titleLayout->addWidget(FCaption, 1);
+    titleLayout->addWidget(FMinimizeButton);
+    titleLayout->addWidget(FCloseButton);
+
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("Client"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+    layout->setSpacing(0);
+    layout->addWidget(FTitleBar);
+    layout->addWidget(FClient);
+
+    connect(FIconButton, &QToolButton::clicked, this, [this] {
+        emit SystemMenuRequested(FIconButton->mapToGlobal(QPoint(0, FIconButton->height())));
+    });
+    connect(FMinimizeButton, &QToolButton::clicked, this, &TSkinForm::MinimizeRequested);
+    connect(FCloseButton, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TSkinForm::SetClientSize(QSize size)
+{
+    FClient->setFixedSize(size);
+    setFixedSize(size.width() + 2 * BorderWidth, size.height() + TitleHeight + 2 * BorderWidth);
+}
+
+bool TSkinForm::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowTitleChange:
+        FCaption->setText(windowTitle());
+        break;
+    case QEvent::WindowIconChange:
+        FIconButton->setIcon(windowIcon());
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool TSkinForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != FTitleBar)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            FDragging = true;
+            FDragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if (FDragging) {
+            move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - FDragOffset);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        FDragging = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TSkinForm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QRect title(BorderWidth, BorderWidth, width() - 2 * BorderWidth, TitleHeight);
+    QLinearGradient gradient(title.topLeft(), title.bottomLeft());
+    gradient.setColorAt(0, QColor(74, 112, 168));
+    gradient.setColorAt(1, QColor(38, 70, 122));
+    painter.fillRect(title, gradient);
+    painter.setPen(QColor(30, 52, 90));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

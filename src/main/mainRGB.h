@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/global.h"
+#include "controls/SkinForm.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+
+class Desktop;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TbsSkinTrackEdit;
+class TPaintBox;
+
+// The main window: the colour editors and outputs, the eyedropper with its magnifier,
+// the history, and the buttons of every command. It owns the current colour's refresh.
+class TfrmMain final : public TSkinForm {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(Desktop& desktop, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The refresh sequence: editors first, then the swatch and the text forms.
+    void UpdateViews();
+    void ShowChannelValues();
+    void ShowColorForms();
+    // FPickedColor into CurrentColor and the editors' texts.
+    void TakeColor();
+
+    // Controls, under their designer names.
+    TbsSkinTrackEdit* edtR = nullptr;
+    TbsSkinTrackEdit* edtG = nullptr;
+    TbsSkinTrackEdit* edtB = nullptr;
+    QLineEdit* edtHC = nullptr;
+    QLineEdit* edtRGB = nullptr;
+    QLineEdit* edtDelphi = nullptr;
+    QPushButton* bsSkinButton1 = nullptr;  // 退出
+    QPushButton* bsSkinButton2 = nullptr;  // 高级调色板
+    QPushButton* bsSkinButton3 = nullptr;  // 保存颜色
+    QPushButton* bsSkinButton4 = nullptr;  // 加载颜色
+    QPushButton* bsSkinButton5 = nullptr;  // 关于
+    QPushButton* bsSkinButton6 = nullptr;  // 颜色参考
+    QPushButton* bsSkinButton7 = nullptr;  // 复制 the web form
+    QPushButton* bsSkinButton8 = nullptr;  // 复制 the RGB form
+    QPushButton* bsSkinButton9 = nullptr;  // 复制 the colour-constant form
+    QPushButton* bsSkinButton10 = nullptr; // 计算安全色
+    QPushButton* bsSkinButton11 = nullptr; // 屏幕测距
+    QGroupBox* bsSkinGroupBox1 = nullptr;  // 颜色编辑
+    QGroupBox* bsSkinGroupBox2 = nullptr;  // 颜色输出
+    QGroupBox* gpSnag = nullptr;           // 颜色捕获
+    QFrame* bsSkinPanel1 = nullptr;        // holds the history grid
+    TPaintBox* pbCaptureScreen = nullptr;
+    QLabel* lblMousePos = nullptr;
+    QFrame* pnlColor = nullptr;
+    QLabel* lblColor = nullptr;
+    QLabel* bsSkinLinkLabel1 = nullptr;
+
+    // State read by tests and by the later commands.
+    [[nodiscard]] const QImage& ZoomBitmap() const { return FZoomBmp; }
+    [[nodiscard]] const std::array<TRGBColor, 16>& History() const { return FHistory; }
+    [[nodiscard]] std::int32_t NextSlot() const { return FNextSlot; }
+    [[nodiscard]] std::int32_t LastSlot() const { return FLastSlot; }
+    void SetPickedColor(TColor value) { FPickedColor = value; }
+    [[nodiscard]] TColor PickedColor() const { return FPickedColor; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildEditGroup();
+    void BuildOutputGroup();
+    void BuildCaptureGroup();
+
+    void FormCreate();
+    void InitMainWindow();
+    void FinishMainWindow();
+
+    void LoadHistory();
+    void SaveHistory();
+    void ShowTrayIcon();
+
+    void ChannelEdited(const TbsSkinTrackEdit& editor, std::uint8_t& channel);
+    void edtRChange();
+    void edtGChange();
+    void edtBChange();
+    void bsSkinButton10Click();
+    void CopyForm(QLineEdit* edit);
+    void pbCaptureScreenPaint(QPainter& painter);
+
+    Desktop& FDesktop;
+
+    TColor FPickedColor = 0;
+    QPoint FCursorPos{0, 0};
+    bool FPicking = false;
+    QPoint FZoomCenter{0, 0};
+    QPoint FZoomHalfSrc{0, 0};
+    QPoint FZoomCursorPos{0, 0};
+    QImage FZoomBmp;
+    QSize FZoomSrcSize;
+    std::array<TRGBColor, 16> FHistory{};
+    std::int32_t FNextSlot = 0;
+    std::int32_t FLastSlot = 0;
+};
+
+// The main window once created; empty before and after.
+extern TfrmMain* frmMain;
