@@ -41,17 +41,28 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Bad value" << "Bad value.";
-        QTest::newRow("full stop already") << "Done." << "Done.";
-        QTest::newRow("quote sorts after") << "'x' is not a valid integer value" << "'x' is not a valid integer value.";
-        QTest::newRow("slash sorts after") << "path/" << "path/.";
-        QTest::newRow("digit sorts after") << "code 7" << "code 7.";
-        QTest::newRow("question mark sorts after") << "Why?" << "Why?.";
-        QTest::newRow("exclamation sorts before") << "Stop!" << "Stop!";
-        QTest::newRow("hyphen sorts before") << "a-" << "a-";
-        QTest::newRow("closing bracket sorts before") << "(x)" << "(x)";
-        QTest::newRow("Chinese sorts after") << "无法打开数据库" << "无法打开数据库.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Bad value"
+                                << "Bad value.";
+        QTest::newRow("full stop already") << "Done."
+                                           << "Done.";
+        QTest::newRow("quote sorts after") << "'x' is not a valid integer value"
+                                           << "'x' is not a valid integer value.";
+        QTest::newRow("slash sorts after") << "path/"
+                                           << "path/.";
+        QTest::newRow("digit sorts after") << "code 7"
+                                           << "code 7.";
+        QTest::newRow("question mark sorts after") << "Why?"
+                                                   << "Why?.";
+        QTest::newRow("exclamation sorts before") << "Stop!"
+                                                  << "Stop!";
+        QTest::newRow("hyphen sorts before") << "a-"
+                                             << "a-";
+        QTest::newRow("closing bracket sorts before") << "(x)"
+                                                      << "(x)";
+        QTest::newRow("Chinese sorts after") << "无法打开数据库"
+                                             << "无法打开数据库.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void boxText()
@@ -70,7 +81,7 @@ private slots:
         QTimer::singleShot(0, [&] { timerRan = true; });
         QTRY_VERIFY(timerRan);
         QCOMPARE(thrower.Delivered, 2);
-        QCOMPARE(errors, (QStringList{QStringLiteral("store unreachable."), QStringLiteral("store unreachable.")}));
+        QCOMPARE(errors, (QStringList { QStringLiteral("store unreachable."), QStringLiteral("store unreachable.") }));
     }
 };
 

@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(edit->text(), QStringLiteral("12345678901"));
         QCOMPARE(edit->Value(), 42);
         QCOMPARE(changes.count(), 0);
-        QTRY_COMPARE(errors, QStringList{QStringLiteral("'12345678901' is not a valid integer value.")});
+        QTRY_COMPARE(errors, QStringList { QStringLiteral("'12345678901' is not a valid integer value.") });
     }
 };
 

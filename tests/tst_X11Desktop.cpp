@@ -27,10 +27,7 @@ protected:
     }
 };
 
-std::uint32_t Value(int r, int g, int b)
-{
-    return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16);
-}
+std::uint32_t Value(int r, int g, int b) { return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16); }
 
 } // namespace
 
@@ -46,7 +43,7 @@ private slots:
         desktop = CreateDesktop();
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
-        QTRY_COMPARE(desktop->PixelAt({10, 20}), Value(10, 20, 77));
+        QTRY_COMPARE(desktop->PixelAt({ 10, 20 }), Value(10, 20, 77));
     }
 
     void pixelReads_data()
@@ -71,16 +68,16 @@ private slots:
     void blockCopyPartlyOffScreen()
     {
         const QRgb outside = qRgb(128, 128, 128);
-        const QImage block = desktop->CopyBlock({-16, -12, 32, 24}, outside);
+        const QImage block = desktop->CopyBlock({ -16, -12, 32, 24 }, outside);
         QCOMPARE(block.size(), QSize(32, 24));
         QCOMPARE(block.pixel(0, 0), outside);
         QCOMPARE(block.pixel(15, 23), outside);
         QCOMPARE(block.pixel(16, 12), qRgb(0, 0, 77));
         QCOMPARE(block.pixel(31, 23), qRgb(15, 11, 77));
 
-        const QImage corner = desktop->CopyBlock({1910, 1070, 32, 24}, outside);
+        const QImage corner = desktop->CopyBlock({ 1910, 1070, 32, 24 }, outside);
         QCOMPARE(corner.pixel(31, 23), outside);
-        QCOMPARE(desktop->CopyBlock({5000, 5000, 4, 4}, outside).pixel(0, 0), outside);
+        QCOMPARE(desktop->CopyBlock({ 5000, 5000, 4, 4 }, outside).pixel(0, 0), outside);
     }
 
     void screenSizes()

@@ -17,7 +17,7 @@ class tst_mainRGB : public QObject {
     TfrmMain* w = nullptr;
     QStringList errors;
 
-    static TRGBColor Rgb(int r, int g, int b) { return {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}; }
+    static TRGBColor Rgb(int r, int g, int b) { return { std::uint8_t(r), std::uint8_t(g), std::uint8_t(b) }; }
 
     void CheckShows(TRGBColor c, const QString& web)
     {
@@ -60,7 +60,7 @@ private slots:
         CheckShows(Rgb(255, 255, 255), QStringLiteral("#FFFFFF"));
         QCOMPARE(w->edtRGB->text(), QStringLiteral("RGB(255,255,255)"));
         QCOMPARE(w->edtDelphi->text(), QStringLiteral("$00FFFFFF"));
-        for (const TbsSkinTrackEdit* editor : {w->edtR, w->edtG, w->edtB}) {
+        for (const TbsSkinTrackEdit* editor : { w->edtR, w->edtG, w->edtB }) {
             QCOMPARE(editor->Value(), 255);
             QCOMPARE(editor->text(), QStringLiteral("255"));
         }
@@ -127,9 +127,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("web") << "bsSkinButton7" << "edtHC" << "#FF8000";
-        QTest::newRow("RGB") << "bsSkinButton8" << "edtRGB" << "RGB(255,128,0)";
-        QTest::newRow("constant") << "bsSkinButton9" << "edtDelphi" << "$000080FF";
+        QTest::newRow("web") << "bsSkinButton7"
+                             << "edtHC"
+                             << "#FF8000";
+        QTest::newRow("RGB") << "bsSkinButton8"
+                             << "edtRGB"
+                             << "RGB(255,128,0)";
+        QTest::newRow("constant") << "bsSkinButton9"
+                                  << "edtDelphi"
+                                  << "$000080FF";
     }
 
     void copyButtons()
@@ -156,7 +162,11 @@ private slots:
         QCOMPARE(w->edtR->text(), QString());
         QCOMPARE(CurrentColor.R, 255); // an empty editor keeps the channel
 
-        const struct { char key; const char* text; int red; } steps[] = {{'3', "3", 3}, {'0', "30", 30}, {'0', "255", 255}};
+        const struct {
+            char key;
+            const char* text;
+            int red;
+        } steps[] = { { '3', "3", 3 }, { '0', "30", 30 }, { '0', "255", 255 } };
         for (const auto& step : steps) {
             QTest::keyClick(w->edtR, step.key);
             QCOMPARE(w->edtR->text(), QLatin1String(step.text));
@@ -228,7 +238,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("12345678901"));
         w->edtR->selectAll();
         QTest::keyClick(w->edtR, Qt::Key_V, Qt::ControlModifier);
-        QTRY_COMPARE(errors, QStringList{QStringLiteral("'12345678901' is not a valid integer value.")});
+        QTRY_COMPARE(errors, QStringList { QStringLiteral("'12345678901' is not a valid integer value.") });
         QCOMPARE(w->edtR->text(), QStringLiteral("12345678901"));
         QCOMPARE(w->edtR->Value(), 255);
         QCOMPARE(CurrentColor.R, 255);

@@ -7,8 +7,7 @@
 
 namespace {
 
-template <typename Create>
-void CreateGuarded(Create create)
+template <typename Create> void CreateGuarded(Create create)
 {
     try {
         create();

@@ -55,10 +55,7 @@ bool TintoraApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void TintoraApplication::HandleException(const std::exception& error)
-{
-    ShowErrorText(ErrorBoxText(MessageOf(error)));
-}
+void TintoraApplication::HandleException(const std::exception& error) { ShowErrorText(ErrorBoxText(MessageOf(error))); }
 
 void TintoraApplication::HandleExceptionLater(const std::exception& error)
 {
@@ -67,7 +64,4 @@ void TintoraApplication::HandleExceptionLater(const std::exception& error)
         qApp, [text] { ShowErrorText(text); }, Qt::QueuedConnection);
 }
 
-void TintoraApplication::SetErrorSink(ErrorSink sink)
-{
-    Sink() = std::move(sink);
-}
+void TintoraApplication::SetErrorSink(ErrorSink sink) { Sink() = std::move(sink); }

@@ -85,9 +85,8 @@ TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
     layout->addWidget(FTitleBar);
     layout->addWidget(FClient);
 
-    connect(FIconButton, &QToolButton::clicked, this, [this] {
-        emit SystemMenuRequested(FIconButton->mapToGlobal(QPoint(0, FIconButton->height())));
-    });
+    connect(FIconButton, &QToolButton::clicked, this,
+        [this] { emit SystemMenuRequested(FIconButton->mapToGlobal(QPoint(0, FIconButton->height()))); });
     connect(FMinimizeButton, &QToolButton::clicked, this, &TSkinForm::MinimizeRequested);
     connect(FCloseButton, &QToolButton::clicked, this, &QWidget::close);
 }

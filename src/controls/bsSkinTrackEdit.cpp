@@ -87,10 +87,7 @@ void TbsSkinTrackEdit::TextChanged()
     emit OnChange();
 }
 
-void TbsSkinTrackEdit::StepBy(std::int64_t delta)
-{
-    SetValue(std::int64_t(FValue) + delta);
-}
+void TbsSkinTrackEdit::StepBy(std::int64_t delta) { SetValue(std::int64_t(FValue) + delta); }
 
 void TbsSkinTrackEdit::keyPressEvent(QKeyEvent* event)
 {
@@ -140,10 +137,7 @@ void TbsSkinTrackEdit::focusOutEvent(QFocusEvent* event)
     setText(QString::number(FValue));
 }
 
-bool TbsSkinTrackEdit::ButtonMode() const
-{
-    return !FButton->isHidden();
-}
+bool TbsSkinTrackEdit::ButtonMode() const { return !FButton->isHidden(); }
 
 void TbsSkinTrackEdit::SetButtonMode(bool on)
 {

@@ -71,7 +71,7 @@ private:
     std::int32_t FValue = 0;
     std::int32_t FIncrement = 1;
     bool FSupportUpDownKeys = true;
-    bool FSkipParse = false;  // set while the editor writes its own value as text
+    bool FSkipParse = false; // set while the editor writes its own value as text
     bool FSkipChange = false; // set while the editor corrects an out-of-range text
     QToolButton* FButton = nullptr;
 };

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-[[nodiscard]] QString WebForm(TRGBColor c);    // "#FF8000"
-[[nodiscard]] QString RGBForm(TRGBColor c);    // "RGB(255,128,0)"
+[[nodiscard]] QString WebForm(TRGBColor c); // "#FF8000"
+[[nodiscard]] QString RGBForm(TRGBColor c); // "RGB(255,128,0)"
 [[nodiscard]] QString DelphiForm(TRGBColor c); // "$000080FF": the colour value, blue first
 
 // Nearest multiple of 51. 51 is odd, so a channel never sits halfway between two.

@@ -58,10 +58,7 @@ QRgb ToQRgb(TColor value)
     return qRgb(c.R, c.G, c.B);
 }
 
-QColor ToQColor(TRGBColor c)
-{
-    return QColor(c.R, c.G, c.B);
-}
+QColor ToQColor(TRGBColor c) { return QColor(c.R, c.G, c.B); }
 
 void SetTextIfChanged(QLineEdit* edit, const QString& text)
 {
@@ -93,21 +90,26 @@ void TfrmMain::BuildControls()
 {
     QWidget* client = Client();
     // In tab order.
-    bsSkinButton1 = MakeButton(client, "bsSkinButton1", QStringLiteral("退出"), QStringLiteral("退出软件"), {293, 207, 64, 25});
+    bsSkinButton1 = MakeButton(client, "bsSkinButton1", QStringLiteral("退出"), QStringLiteral("退出软件"), { 293, 207, 64, 25 });
     BuildEditGroup();
     BuildOutputGroup();
-    bsSkinButton3 = MakeButton(client, "bsSkinButton3", QStringLiteral("保存颜色"), QStringLiteral("保存当前颜色到库中"), {220, 150, 65, 25});
-    bsSkinButton4 = MakeButton(client, "bsSkinButton4", QStringLiteral("加载颜色"), QStringLiteral("从颜色库中加载颜色信息"), {293, 150, 64, 25});
+    bsSkinButton3 = MakeButton(
+        client, "bsSkinButton3", QStringLiteral("保存颜色"), QStringLiteral("保存当前颜色到库中"), { 220, 150, 65, 25 });
+    bsSkinButton4 = MakeButton(
+        client, "bsSkinButton4", QStringLiteral("加载颜色"), QStringLiteral("从颜色库中加载颜色信息"), { 293, 150, 64, 25 });
     BuildCaptureGroup();
-    bsSkinButton5 = MakeButton(client, "bsSkinButton5", QStringLiteral("关于"), QStringLiteral("关于本软件"), {220, 208, 64, 25});
-    bsSkinButton6 = MakeButton(client, "bsSkinButton6", QStringLiteral("颜色参考"), QStringLiteral("标准颜色表"), {220, 179, 65, 25});
-    bsSkinButton11 = MakeButton(client, "bsSkinButton11", QStringLiteral("屏幕测距"), QStringLiteral("测量距离"), {292, 179, 65, 25});
+    bsSkinButton5
+        = MakeButton(client, "bsSkinButton5", QStringLiteral("关于"), QStringLiteral("关于本软件"), { 220, 208, 64, 25 });
+    bsSkinButton6
+        = MakeButton(client, "bsSkinButton6", QStringLiteral("颜色参考"), QStringLiteral("标准颜色表"), { 220, 179, 65, 25 });
+    bsSkinButton11
+        = MakeButton(client, "bsSkinButton11", QStringLiteral("屏幕测距"), QStringLiteral("测量距离"), { 292, 179, 65, 25 });
 
-    bsSkinLinkLabel1 = MakeLabel(client, "bsSkinLinkLabel1", QStringLiteral("岚舟软件工作室"), {272, 237, 84, 14});
+    bsSkinLinkLabel1 = MakeLabel(client, "bsSkinLinkLabel1", QStringLiteral("岚舟软件工作室"), { 272, 237, 84, 14 });
     bsSkinLinkLabel1->setToolTip(QStringLiteral("Lanzo Software Studio "));
 
     // Commands whose windows are not part of this build yet stay visibly unavailable.
-    for (QPushButton* button : {bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton11})
+    for (QPushButton* button : { bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton11 })
         button->setEnabled(false);
 
     connect(bsSkinButton1, &QPushButton::clicked, this, &QWidget::close);
@@ -123,16 +125,18 @@ void TfrmMain::BuildControls()
 
 void TfrmMain::BuildEditGroup()
 {
-    bsSkinGroupBox1 = MakeGroup(Client(), "bsSkinGroupBox1", QStringLiteral("颜色编辑"), {9, 4, 203, 120});
+    bsSkinGroupBox1 = MakeGroup(Client(), "bsSkinGroupBox1", QStringLiteral("颜色编辑"), { 9, 4, 203, 120 });
     QWidget* group = bsSkinGroupBox1;
 
-    MakeLabel(group, "bsSkinStdLabel1", QStringLiteral("R"), {8, 25, 23, 13});
-    MakeLabel(group, "bsSkinStdLabel2", QStringLiteral("G"), {8, 48, 23, 13});
-    MakeLabel(group, "bsSkinStdLabel3", QStringLiteral("B"), {8, 70, 23, 13});
+    MakeLabel(group, "bsSkinStdLabel1", QStringLiteral("R"), { 8, 25, 23, 13 });
+    MakeLabel(group, "bsSkinStdLabel2", QStringLiteral("G"), { 8, 48, 23, 13 });
+    MakeLabel(group, "bsSkinStdLabel3", QStringLiteral("B"), { 8, 70, 23, 13 });
 
     // Tab order: 高级调色板, 计算安全色, R, G, B, the history panel.
-    bsSkinButton2 = MakeButton(group, "bsSkinButton2", QStringLiteral("高级调色板"), QStringLiteral("打开调色板调色"), {112, 92, 81, 25});
-    bsSkinButton10 = MakeButton(group, "bsSkinButton10", QStringLiteral("计算安全色"), QStringLiteral("打开调色板调色"), {9, 92, 81, 25});
+    bsSkinButton2
+        = MakeButton(group, "bsSkinButton2", QStringLiteral("高级调色板"), QStringLiteral("打开调色板调色"), { 112, 92, 81, 25 });
+    bsSkinButton10
+        = MakeButton(group, "bsSkinButton10", QStringLiteral("计算安全色"), QStringLiteral("打开调色板调色"), { 9, 92, 81, 25 });
 
     const auto makeEditor = [group](const char* name, QRect geometry) {
         auto* editor = new TbsSkinTrackEdit(group);
@@ -149,21 +153,21 @@ void TfrmMain::BuildEditGroup()
         editor->SetValue(0);
         return editor;
     };
-    edtR = makeEditor("edtR", {29, 23, 60, 18});
-    edtG = makeEditor("edtG", {29, 47, 60, 18});
-    edtB = makeEditor("edtB", {29, 68, 60, 18});
+    edtR = makeEditor("edtR", { 29, 23, 60, 18 });
+    edtG = makeEditor("edtG", { 29, 47, 60, 18 });
+    edtB = makeEditor("edtB", { 29, 68, 60, 18 });
 
     bsSkinPanel1 = new QFrame(group);
     bsSkinPanel1->setObjectName(QStringLiteral("bsSkinPanel1"));
     bsSkinPanel1->setFrameShape(QFrame::StyledPanel);
     bsSkinPanel1->setGeometry(102, 21, 95, 66);
-    auto* historyCaption = MakeLabel(bsSkinPanel1, "bsSkinStdLabel7", QStringLiteral("历\n史\n颜\n色"), {3, 5, 17, 57});
+    auto* historyCaption = MakeLabel(bsSkinPanel1, "bsSkinStdLabel7", QStringLiteral("历\n史\n颜\n色"), { 3, 5, 17, 57 });
     historyCaption->setAlignment(Qt::AlignCenter);
 }
 
 void TfrmMain::BuildOutputGroup()
 {
-    bsSkinGroupBox2 = MakeGroup(Client(), "bsSkinGroupBox2", QStringLiteral("颜色输出"), {9, 127, 203, 122});
+    bsSkinGroupBox2 = MakeGroup(Client(), "bsSkinGroupBox2", QStringLiteral("颜色输出"), { 9, 127, 203, 122 });
     QWidget* group = bsSkinGroupBox2;
 
     const auto makeForm = [group](const char* name, const QString& text, QRect geometry) {
@@ -178,31 +182,31 @@ void TfrmMain::BuildOutputGroup()
         edit->setFont(font);
         return edit;
     };
-    edtHC = makeForm("edtHC", QStringLiteral("#FFFFFF"), {40, 27, 97, 20});
-    edtRGB = makeForm("edtRGB", QStringLiteral("RGB(255,255,255)"), {40, 59, 97, 20});
-    edtDelphi = makeForm("edtDelphi", QStringLiteral("$00FFFFFF"), {40, 89, 97, 20});
+    edtHC = makeForm("edtHC", QStringLiteral("#FFFFFF"), { 40, 27, 97, 20 });
+    edtRGB = makeForm("edtRGB", QStringLiteral("RGB(255,255,255)"), { 40, 59, 97, 20 });
+    edtDelphi = makeForm("edtDelphi", QStringLiteral("$00FFFFFF"), { 40, 89, 97, 20 });
 
     const QString copy = QStringLiteral("复制");
     const QString copyHint = QStringLiteral("复制到剪贴板");
-    bsSkinButton7 = MakeButton(group, "bsSkinButton7", copy, copyHint, {147, 25, 48, 22});
-    bsSkinButton8 = MakeButton(group, "bsSkinButton8", copy, copyHint, {147, 56, 48, 22});
-    bsSkinButton9 = MakeButton(group, "bsSkinButton9", copy, copyHint, {147, 88, 48, 22});
+    bsSkinButton7 = MakeButton(group, "bsSkinButton7", copy, copyHint, { 147, 25, 48, 22 });
+    bsSkinButton8 = MakeButton(group, "bsSkinButton8", copy, copyHint, { 147, 56, 48, 22 });
+    bsSkinButton9 = MakeButton(group, "bsSkinButton9", copy, copyHint, { 147, 88, 48, 22 });
 
-    MakeLabel(group, "bsSkinStdLabel4", QStringLiteral("网页"), {4, 32, 32, 13});
-    MakeLabel(group, "bsSkinStdLabel5", QStringLiteral("RGB"), {3, 63, 28, 13});
-    MakeLabel(group, "bsSkinStdLabel6", QStringLiteral("Delphi"), {4, 92, 35, 13});
+    MakeLabel(group, "bsSkinStdLabel4", QStringLiteral("网页"), { 4, 32, 32, 13 });
+    MakeLabel(group, "bsSkinStdLabel5", QStringLiteral("RGB"), { 3, 63, 28, 13 });
+    MakeLabel(group, "bsSkinStdLabel6", QStringLiteral("Delphi"), { 4, 92, 35, 13 });
 }
 
 void TfrmMain::BuildCaptureGroup()
 {
-    gpSnag = MakeGroup(Client(), "gpSnag", QStringLiteral("颜色捕获"), {220, 4, 137, 141});
+    gpSnag = MakeGroup(Client(), "gpSnag", QStringLiteral("颜色捕获"), { 220, 4, 137, 141 });
 
     pbCaptureScreen = new TPaintBox(gpSnag);
     pbCaptureScreen->setObjectName(QStringLiteral("pbCaptureScreen"));
     pbCaptureScreen->setGeometry(4, 21, 128, 96);
     pbCaptureScreen->OnPaint = [this](QPainter& painter) { pbCaptureScreenPaint(painter); };
 
-    lblMousePos = MakeLabel(gpSnag, "lblMousePos", QStringLiteral("X：0 , Y：0"), {5, 122, 97, 13});
+    lblMousePos = MakeLabel(gpSnag, "lblMousePos", QStringLiteral("X：0 , Y：0"), { 5, 122, 97, 13 });
     lblMousePos->setAlignment(Qt::AlignCenter);
 
     // The swatch sits over the magnifier's bottom-right corner.
@@ -210,7 +214,7 @@ void TfrmMain::BuildCaptureGroup()
     pnlColor->setObjectName(QStringLiteral("pnlColor"));
     pnlColor->setFrameShape(QFrame::Box);
     pnlColor->setGeometry(96, 104, 36, 34);
-    lblColor = MakeLabel(pnlColor, "lblColor", QStringLiteral("取色"), {1, 1, 34, 32});
+    lblColor = MakeLabel(pnlColor, "lblColor", QStringLiteral("取色"), { 1, 1, 34, 32 });
     lblColor->setAlignment(Qt::AlignCenter);
     lblColor->setAutoFillBackground(true);
     lblColor->setCursor(Qt::CrossCursor);
@@ -233,11 +237,11 @@ void TfrmMain::InitMainWindow()
     AppPath = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
     if (!AppPath.endsWith(QLatin1Char('/')))
         AppPath += QLatin1Char('/');
-    CurrentColor = {255, 255, 255};
+    CurrentColor = { 255, 255, 255 };
     edtR->SetValue(255);
     edtG->SetValue(255);
     edtB->SetValue(255);
-    FHistory.fill(TRGBColor{255, 255, 255});
+    FHistory.fill(TRGBColor { 255, 255, 255 });
     FNextSlot = 0;
     FLastSlot = 0;
     lblColor->setToolTip(QStringLiteral("在这里按下鼠标左键并拖动\n到想要吸取的颜色区域,\n确定后松开鼠标"));
@@ -269,9 +273,9 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 }
 
 // The tray icon, the history file: filled in by their own parts of the window.
-void TfrmMain::ShowTrayIcon() {}
-void TfrmMain::LoadHistory() {}
-void TfrmMain::SaveHistory() {}
+void TfrmMain::ShowTrayIcon() { }
+void TfrmMain::LoadHistory() { }
+void TfrmMain::SaveHistory() { }
 
 void TfrmMain::UpdateViews()
 {
@@ -325,20 +329,11 @@ void TfrmMain::ChannelEdited(const TbsSkinTrackEdit& editor, std::uint8_t& chann
     }
 }
 
-void TfrmMain::edtRChange()
-{
-    ChannelEdited(*edtR, CurrentColor.R);
-}
+void TfrmMain::edtRChange() { ChannelEdited(*edtR, CurrentColor.R); }
 
-void TfrmMain::edtGChange()
-{
-    ChannelEdited(*edtG, CurrentColor.G);
-}
+void TfrmMain::edtGChange() { ChannelEdited(*edtG, CurrentColor.G); }
 
-void TfrmMain::edtBChange()
-{
-    ChannelEdited(*edtB, CurrentColor.B);
-}
+void TfrmMain::edtBChange() { ChannelEdited(*edtB, CurrentColor.B); }
 
 void TfrmMain::bsSkinButton10Click()
 {

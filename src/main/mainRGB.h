@@ -42,21 +42,21 @@ public:
     QLineEdit* edtHC = nullptr;
     QLineEdit* edtRGB = nullptr;
     QLineEdit* edtDelphi = nullptr;
-    QPushButton* bsSkinButton1 = nullptr;  // 退出
-    QPushButton* bsSkinButton2 = nullptr;  // 高级调色板
-    QPushButton* bsSkinButton3 = nullptr;  // 保存颜色
-    QPushButton* bsSkinButton4 = nullptr;  // 加载颜色
-    QPushButton* bsSkinButton5 = nullptr;  // 关于
-    QPushButton* bsSkinButton6 = nullptr;  // 颜色参考
-    QPushButton* bsSkinButton7 = nullptr;  // 复制 the web form
-    QPushButton* bsSkinButton8 = nullptr;  // 复制 the RGB form
-    QPushButton* bsSkinButton9 = nullptr;  // 复制 the colour-constant form
+    QPushButton* bsSkinButton1 = nullptr; // 退出
+    QPushButton* bsSkinButton2 = nullptr; // 高级调色板
+    QPushButton* bsSkinButton3 = nullptr; // 保存颜色
+    QPushButton* bsSkinButton4 = nullptr; // 加载颜色
+    QPushButton* bsSkinButton5 = nullptr; // 关于
+    QPushButton* bsSkinButton6 = nullptr; // 颜色参考
+    QPushButton* bsSkinButton7 = nullptr; // 复制 the web form
+    QPushButton* bsSkinButton8 = nullptr; // 复制 the RGB form
+    QPushButton* bsSkinButton9 = nullptr; // 复制 the colour-constant form
     QPushButton* bsSkinButton10 = nullptr; // 计算安全色
     QPushButton* bsSkinButton11 = nullptr; // 屏幕测距
-    QGroupBox* bsSkinGroupBox1 = nullptr;  // 颜色编辑
-    QGroupBox* bsSkinGroupBox2 = nullptr;  // 颜色输出
-    QGroupBox* gpSnag = nullptr;           // 颜色捕获
-    QFrame* bsSkinPanel1 = nullptr;        // holds the history grid
+    QGroupBox* bsSkinGroupBox1 = nullptr; // 颜色编辑
+    QGroupBox* bsSkinGroupBox2 = nullptr; // 颜色输出
+    QGroupBox* gpSnag = nullptr; // 颜色捕获
+    QFrame* bsSkinPanel1 = nullptr; // holds the history grid
     TPaintBox* pbCaptureScreen = nullptr;
     QLabel* lblMousePos = nullptr;
     QFrame* pnlColor = nullptr;
@@ -99,14 +99,14 @@ private:
     Desktop& FDesktop;
 
     TColor FPickedColor = 0;
-    QPoint FCursorPos{0, 0};
+    QPoint FCursorPos { 0, 0 };
     bool FPicking = false;
-    QPoint FZoomCenter{0, 0};
-    QPoint FZoomHalfSrc{0, 0};
-    QPoint FZoomCursorPos{0, 0};
+    QPoint FZoomCenter { 0, 0 };
+    QPoint FZoomHalfSrc { 0, 0 };
+    QPoint FZoomCursorPos { 0, 0 };
     QImage FZoomBmp;
     QSize FZoomSrcSize;
-    std::array<TRGBColor, 16> FHistory{};
+    std::array<TRGBColor, 16> FHistory {};
     std::int32_t FNextSlot = 0;
     std::int32_t FLastSlot = 0;
 };

@@ -20,7 +20,7 @@ public:
     {
         if (!VirtualDesktop().contains(pos))
             return 0xFFFFFFFFu;
-        const QImage pixel = CopyBlock({pos, QSize(1, 1)}, 0);
+        const QImage pixel = CopyBlock({ pos, QSize(1, 1) }, 0);
         const QRgb rgb = pixel.pixel(0, 0);
         return std::uint32_t(qRed(rgb)) | (std::uint32_t(qGreen(rgb)) << 8) | (std::uint32_t(qBlue(rgb)) << 16);
     }

@@ -34,7 +34,7 @@ QImage FakeDesktop::CopyBlock(const QRect& area, QRgb outside) const
 QRect FakeDesktop::WorkAreaNear(const QWidget* widget) const
 {
     if (WorkAreas.isEmpty())
-        return {QPoint(0, 0), Primary};
+        return { QPoint(0, 0), Primary };
     const QPoint centre = widget ? widget->mapToGlobal(widget->rect().center()) : QPoint();
     const QRect* best = &WorkAreas.front();
     for (const QRect& area : WorkAreas) {

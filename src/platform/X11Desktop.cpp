@@ -15,10 +15,7 @@ namespace {
 
 // Xlib's default handler ends the process on any protocol error; a read of a screen
 // area the server refuses must only fail that read (XGetImage then returns null).
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
-}
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
 // Brings one channel of an X pixel to 0..255 whatever the visual's depth.
 std::uint32_t Channel(unsigned long pixel, unsigned long mask)
@@ -63,13 +60,13 @@ public:
         const QRect inside = area.intersected(RootRect());
         if (inside.isEmpty())
             return block;
-        XImage* image = XGetImage(FDisplay, FRoot, inside.x(), inside.y(), unsigned(inside.width()),
-            unsigned(inside.height()), AllPlanes, ZPixmap);
+        XImage* image = XGetImage(
+            FDisplay, FRoot, inside.x(), inside.y(), unsigned(inside.width()), unsigned(inside.height()), AllPlanes, ZPixmap);
         if (!image)
             return block;
         const QPoint offset = inside.topLeft() - area.topLeft();
-        const bool native = image->bits_per_pixel == 32 && image->byte_order == LSBFirst
-            && image->red_mask == 0xFF0000 && image->green_mask == 0xFF00 && image->blue_mask == 0xFF;
+        const bool native = image->bits_per_pixel == 32 && image->byte_order == LSBFirst && image->red_mask == 0xFF0000
+            && image->green_mask == 0xFF00 && image->blue_mask == 0xFF;
         for (int y = 0; y < inside.height(); ++y) {
             auto* dest = reinterpret_cast<QRgb*>(block.scanLine(offset.y() + y)) + offset.x();
             if (native) {
@@ -80,8 +77,8 @@ public:
             } else {
                 for (int x = 0; x < inside.width(); ++x) {
                     const unsigned long p = XGetPixel(image, x, y);
-                    dest[x] = qRgb(int(Channel(p, image->red_mask)), int(Channel(p, image->green_mask)),
-                        int(Channel(p, image->blue_mask)));
+                    dest[x] = qRgb(
+                        int(Channel(p, image->red_mask)), int(Channel(p, image->green_mask)), int(Channel(p, image->blue_mask)));
                 }
             }
         }
@@ -97,7 +94,7 @@ private:
     QRect RootRect() const
     {
         const int screen = DefaultScreen(FDisplay);
-        return {0, 0, DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen)};
+        return { 0, 0, DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen) };
     }
 
     Display* FDisplay;
