@@ -1,4 +1,5 @@
 #include "app/Errors.h"
+#include "app/Startup.h"
 #include "app/TintoraApplication.h"
 
 #include <QTest>
@@ -82,6 +83,16 @@ private slots:
         QTRY_VERIFY(timerRan);
         QCOMPARE(thrower.Delivered, 2);
         QCOMPARE(errors, (QStringList { QStringLiteral("store unreachable."), QStringLiteral("store unreachable.") }));
+    }
+
+    void failedCreationIsShownAndStartUpGoesOn()
+    {
+        QStringList created;
+        CreateGuarded([&] { created << "main window"; });
+        CreateGuarded([&] { throw TintoraError(QStringLiteral("unable to open database file")); });
+        CreateGuarded([&] { created << "measuring window"; });
+        QCOMPARE(created, (QStringList{"main window", "measuring window"}));
+        QCOMPARE(errors, QStringList{QStringLiteral("unable to open database file.")});
     }
 };
 

@@ -5,9 +5,7 @@
 #include "main/mainRGB.h"
 #include "measure/Display.h"
 
-namespace {
-
-template <typename Create> void CreateGuarded(Create create)
+void CreateGuarded(const std::function<void()>& create)
 {
     try {
         create();
@@ -15,8 +13,6 @@ template <typename Create> void CreateGuarded(Create create)
         TintoraApplication::HandleException(error);
     }
 }
-
-} // namespace
 
 bool CreateApplicationWindows(Desktop& desktop)
 {

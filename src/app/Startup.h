@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <functional>
 
 class Desktop;
 
@@ -10,3 +10,7 @@ class Desktop;
 // Returns false when there is no main window to run.
 [[nodiscard]] bool CreateApplicationWindows(Desktop& desktop);
 void DestroyApplicationWindows();
+
+// Runs one creation step: an exception is shown by the default error handler and
+// start-up goes on.
+void CreateGuarded(const std::function<void()>& create);
