@@ -1,9 +1,11 @@
 #include "app/TintoraApplication.h"
+#include "controls/bsSkinDrawGrid.h"
 #include "controls/bsSkinTrackEdit.h"
 #include "main/mainRGB.h"
 #include "platform/FakeDesktop.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +20,26 @@ class tst_mainRGB : public QObject {
     QStringList errors;
 
     static TRGBColor Rgb(int r, int g, int b) { return { std::uint8_t(r), std::uint8_t(g), std::uint8_t(b) }; }
+
+    static QString HistoryPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/HisColors.dat"); }
+
+    void Mouse(QEvent::Type type)
+    {
+        QMouseEvent event(type, QPointF(3, 3), w->lblColor->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->lblColor, &event);
+    }
+
+    // A whole drag on the swatch ending over a pixel of the given colour.
+    void Pick(QRgb colour)
+    {
+        desktop.Screen.setPixel(desktop.Pointer - desktop.Origin, colour);
+        Mouse(QEvent::MouseButtonPress);
+        Mouse(QEvent::MouseMove);
+        Mouse(QEvent::MouseButtonRelease);
+    }
+
+    QPoint CellCentre(int col, int row) const { return w->sdgHistory->CellRect(col, row).center(); }
 
     void CheckShows(TRGBColor c, const QString& web)
     {
@@ -37,6 +59,9 @@ private slots:
     {
         errors.clear();
         CurrentColor = {};
+        desktop = FakeDesktop({ 400, 300 }, qRgb(10, 20, 30));
+        desktop.Pointer = { 100, 50 };
+        QFile::remove(HistoryPath());
         w = new TfrmMain(desktop);
         w->show();
         w->activateWindow();
@@ -243,6 +268,164 @@ private slots:
         QCOMPARE(w->edtR->Value(), 255);
         QCOMPARE(CurrentColor.R, 255);
         QCOMPARE(forms.count(), 0);
+    }
+
+    void pickShowsThePixelAndTheMagnifier()
+    {
+        desktop.Screen.setPixel(100, 50, qRgb(255, 128, 0));
+        Mouse(QEvent::MouseButtonPress);
+        QVERIFY(w->Picking());
+        QCOMPARE(w->lblMousePos->text(), QStringLiteral("X：0 , Y：0")); // nothing is read at the press
+        Mouse(QEvent::MouseMove);
+        QCOMPARE(w->lblMousePos->text(), QStringLiteral("X:100 ,Y:50 "));
+        CheckShows(Rgb(255, 128, 0), QStringLiteral("#FF8000"));
+        QCOMPARE(w->edtR->Value(), 255);
+        QCOMPARE(w->edtG->text(), QStringLiteral("128"));
+
+        const QImage& zoom = w->ZoomBitmap();
+        QCOMPARE(zoom.pixel(67, 51), qRgb(255, 128, 0)); // the pointer's block, below the bars
+        QCOMPARE(zoom.pixel(64, 40), qRgb(0, 127, 255)); // crosshair in the complement
+        QCOMPARE(zoom.pixel(0, 0), qRgb(10, 20, 30));
+
+        Mouse(QEvent::MouseButtonRelease);
+        QVERIFY(!w->Picking());
+        QCOMPARE(w->History()[0], Rgb(255, 128, 0));
+        QCOMPARE(w->NextSlot(), 1);
+        QCOMPARE(w->LastSlot(), 0);
+        QCOMPARE(w->lblMousePos->text(), QStringLiteral("X:100 ,Y:50 ")); // the last move stays shown
+        CheckShows(Rgb(255, 128, 0), QStringLiteral("#FF8000"));
+    }
+
+    void movesWithoutAPressChangeNothing()
+    {
+        Mouse(QEvent::MouseMove);
+        QCOMPARE(w->lblMousePos->text(), QStringLiteral("X：0 , Y：0"));
+        CheckShows(Rgb(255, 255, 255), QStringLiteral("#FFFFFF"));
+        QCOMPARE(w->ZoomBitmap().pixel(64, 48), qRgb(246, 247, 251));
+    }
+
+    void pressAndReleaseWithoutMovePushesThePreviousPick()
+    {
+        Mouse(QEvent::MouseButtonPress);
+        Mouse(QEvent::MouseButtonRelease);
+        QCOMPARE(w->History()[0], Rgb(0, 0, 0)); // nothing picked yet: black
+        QCOMPARE(w->NextSlot(), 1);
+        CheckShows(Rgb(255, 255, 255), QStringLiteral("#FFFFFF")); // cell 0 was current already
+    }
+
+    void monitorLeftOfThePrimaryAndPastTheEdge()
+    {
+        desktop = FakeDesktop({ 800, 600 }, qRgb(0, 0, 0));
+        desktop.Origin = { -400, 0 }; // a monitor left of the primary one
+        desktop.Pointer = { -395, 3 };
+        Pick(qRgb(1, 2, 3));
+        QCOMPARE(w->lblMousePos->text(), QStringLiteral("X:-395 ,Y:3 "));
+        CheckShows(Rgb(1, 2, 3), QStringLiteral("#010203"));
+        QCOMPARE(w->ZoomBitmap().pixel(0, 0), qRgb(128, 128, 128)); // left of every screen
+        QCOMPARE(w->ZoomBitmap().pixel(127, 95), qRgb(0, 0, 0));
+
+        desktop.Pointer = { -401, 3 }; // no pixel there at all
+        Mouse(QEvent::MouseButtonPress);
+        Mouse(QEvent::MouseMove);
+        QCOMPARE(w->PickedColor(), 0xFFFFFFFFu);
+        CheckShows(Rgb(255, 255, 255), QStringLiteral("#FFFFFF"));
+        Mouse(QEvent::MouseButtonRelease);
+        QCOMPARE(w->History()[1], Rgb(255, 255, 255));
+    }
+
+    void pushedSlotBecomesTheCurrentCell()
+    {
+        for (int i = 0; i < 4; ++i)
+            Pick(qRgb(i + 1, 0, 0)); // slots 0..3, current cell (3,0)
+        QCOMPARE(w->sdgHistory->Col(), 3);
+        QSignalSpy forms(w->edtHC, &QLineEdit::textChanged);
+        Pick(qRgb(0, 0, 200)); // slot 4: column to 0 first, then row to 1
+        QCOMPARE(w->sdgHistory->Col(), 0);
+        QCOMPARE(w->sdgHistory->Row(), 1);
+        QCOMPARE(w->sdgHistory->Anchor(), QPoint(0, 1));
+        // The move's refresh, then slot 0 on the way through (0,0), then the pushed slot.
+        QStringList shown;
+        for (const auto& args : forms)
+            shown << args.at(0).toString();
+        QCOMPARE(shown, (QStringList { "#0000C8", "#010000", "#0000C8" }));
+    }
+
+    void gridClicksLoadSlots()
+    {
+        Pick(qRgb(200, 0, 0));
+        Pick(qRgb(0, 200, 0)); // current cell (1,0)
+        QTest::mouseClick(w->sdgHistory, Qt::LeftButton, {}, CellCentre(0, 0));
+        CheckShows(Rgb(200, 0, 0), QStringLiteral("#C80000"));
+
+        // Clicking the current cell again brings its colour back after an edit.
+        w->edtB->SetValue(9);
+        QCOMPARE(CurrentColor, Rgb(200, 0, 9));
+        QTest::mouseClick(w->sdgHistory, Qt::LeftButton, {}, CellCentre(0, 0));
+        CheckShows(Rgb(200, 0, 0), QStringLiteral("#C80000"));
+
+        // A click on a grid line selects nothing.
+        QTest::mouseClick(w->sdgHistory, Qt::LeftButton, {}, QPoint(16, 5));
+        QCOMPARE(w->sdgHistory->Col(), 0);
+    }
+
+    void dragAndShiftWidenTheSelectionOnly()
+    {
+        Pick(qRgb(200, 0, 0));
+        w->sdgHistory->SetCol(1); // current (1,0): slot 1, white
+        QTest::mousePress(w->sdgHistory, Qt::LeftButton, {}, CellCentre(0, 0));
+        QMouseEvent drag(QEvent::MouseMove, CellCentre(2, 1), w->sdgHistory->mapToGlobal(CellCentre(2, 1)), Qt::NoButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->sdgHistory, &drag);
+        QTest::mouseRelease(w->sdgHistory, Qt::LeftButton, {}, CellCentre(2, 1));
+        CheckShows(Rgb(200, 0, 0), QStringLiteral("#C80000")); // the press cell's colour
+        for (int row = 0; row < 4; ++row)
+            for (int col = 0; col < 4; ++col)
+                QCOMPARE(w->sdgHistory->IsSelected(col, row), col <= 2 && row <= 1);
+
+        QTest::mouseClick(w->sdgHistory, Qt::LeftButton, Qt::ShiftModifier, CellCentre(3, 3));
+        QCOMPARE(w->sdgHistory->Col(), 0);
+        QVERIFY(w->sdgHistory->IsSelected(3, 3));
+        CheckShows(Rgb(200, 0, 0), QStringLiteral("#C80000"));
+    }
+
+    void gridKeys()
+    {
+        for (int i = 0; i < 16; ++i)
+            Pick(qRgb(i + 1, 0, 0)); // slot i holds red i + 1
+        w->sdgHistory->setFocus();
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; int col, row; bool anchorMoves; } steps[] = {
+            { Qt::Key_Home, {}, 0, 3, true }, { Qt::Key_PageUp, {}, 0, 0, true }, { Qt::Key_Right, {}, 1, 0, true },
+            { Qt::Key_Down, Qt::ShiftModifier, 1, 1, false }, { Qt::Key_End, {}, 3, 1, true },
+            { Qt::Key_PageDown, {}, 3, 3, true }, { Qt::Key_Right, {}, 3, 3, true } };
+        for (const auto& step : steps) {
+            const QPoint anchorBefore = w->sdgHistory->Anchor();
+            QTest::keyClick(w->sdgHistory, step.key, step.mods);
+            QCOMPARE(w->sdgHistory->Col(), step.col);
+            QCOMPARE(w->sdgHistory->Row(), step.row);
+            QCOMPARE(w->sdgHistory->Anchor(), step.anchorMoves ? QPoint(step.col, step.row) : anchorBefore);
+            QCOMPARE(CurrentColor, Rgb(step.row * 4 + step.col + 1, 0, 0));
+        }
+    }
+
+    void historySurvivesARestart()
+    {
+        Pick(qRgb(12, 34, 56));
+        Pick(qRgb(70, 80, 90));
+        w->sdgHistory->SetCol(0); // current colour: slot 0
+        w->close();
+        QFile file(HistoryPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size(), 59);
+        file.close();
+
+        delete w;
+        CurrentColor = {};
+        w = new TfrmMain(desktop);
+        CheckShows(Rgb(12, 34, 56), QStringLiteral("#0C2238"));
+        QCOMPARE(w->NextSlot(), 2);
+        QCOMPARE(w->LastSlot(), 1);
+        QCOMPARE(w->History()[1], Rgb(70, 80, 90));
+        QCOMPARE(w->sdgHistory->Col(), 0); // the grid starts at cell 0 whatever the file says
     }
 };
 

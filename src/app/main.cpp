@@ -24,6 +24,8 @@ int main(int argc, char** argv)
     if (!CreateApplicationWindows(*desktop))
         return 1;
 
+    // The main window's close ends the run, also while other windows are open.
+    QObject::connect(frmMain, &TfrmMain::FormClosed, &app, &QCoreApplication::quit);
     frmMain->show();
     const int result = app.exec();
     DestroyApplicationWindows();

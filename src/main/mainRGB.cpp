@@ -2,6 +2,7 @@
 
 #include "app/TintoraApplication.h"
 #include "controls/PaintBox.h"
+#include "controls/bsSkinDrawGrid.h"
 #include "controls/bsSkinTrackEdit.h"
 #include "main/ColorForms.h"
 #include "platform/Desktop.h"
@@ -161,8 +162,18 @@ void TfrmMain::BuildEditGroup()
     bsSkinPanel1->setObjectName(QStringLiteral("bsSkinPanel1"));
     bsSkinPanel1->setFrameShape(QFrame::StyledPanel);
     bsSkinPanel1->setGeometry(102, 21, 95, 66);
-    auto* historyCaption = MakeLabel(bsSkinPanel1, "bsSkinStdLabel7", QStringLiteral("历\n史\n颜\n色"), { 3, 5, 17, 57 });
+    auto* historyCaption = MakeLabel(bsSkinPanel1, "bsSkinStdLabel7", QStringLiteral("历史颜色"), { 3, 5, 17, 57 });
     historyCaption->setAlignment(Qt::AlignCenter);
+    historyCaption->setWordWrap(true); // one character per line at this width
+
+    sdgHistory = new TbsSkinDrawGrid(bsSkinPanel1);
+    sdgHistory->setObjectName(QStringLiteral("sdgHistory"));
+    sdgHistory->setGeometry(24, 4, 68, 60);
+    sdgHistory->setToolTip(QStringLiteral("历史颜色存储槽\n记录采集过的颜色"));
+    sdgHistory->OnSelectCell = [this](int col, int row, bool& canSelect) { sdgHistorySelectCell(col, row, canSelect); };
+    sdgHistory->OnDrawCell = [this](QPainter& painter, int col, int row, const QRect& rect, bool selected) {
+        sdgHistoryDrawCell(painter, col, row, rect, selected);
+    };
 }
 
 void TfrmMain::BuildOutputGroup()
@@ -218,6 +229,7 @@ void TfrmMain::BuildCaptureGroup()
     lblColor->setAlignment(Qt::AlignCenter);
     lblColor->setAutoFillBackground(true);
     lblColor->setCursor(Qt::CrossCursor);
+    lblColor->installEventFilter(this);
 }
 
 void TfrmMain::FormCreate()
@@ -268,14 +280,11 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 {
     FinishMainWindow();
     event->accept();
-    // The main window's close ends the run, also while other windows are open.
-    QCoreApplication::quit();
+    emit FormClosed();
 }
 
-// The tray icon, the history file: filled in by their own parts of the window.
+// The tray icon arrives with the window's commands; its place in start-up is fixed here.
 void TfrmMain::ShowTrayIcon() { }
-void TfrmMain::LoadHistory() { }
-void TfrmMain::SaveHistory() { }
 
 void TfrmMain::UpdateViews()
 {

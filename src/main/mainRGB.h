@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TbsSkinDrawGrid;
 class TbsSkinTrackEdit;
 class TPaintBox;
 
@@ -57,6 +58,7 @@ public:
     QGroupBox* bsSkinGroupBox2 = nullptr; // 颜色输出
     QGroupBox* gpSnag = nullptr; // 颜色捕获
     QFrame* bsSkinPanel1 = nullptr; // holds the history grid
+    TbsSkinDrawGrid* sdgHistory = nullptr;
     TPaintBox* pbCaptureScreen = nullptr;
     QLabel* lblMousePos = nullptr;
     QFrame* pnlColor = nullptr;
@@ -70,9 +72,23 @@ public:
     [[nodiscard]] std::int32_t LastSlot() const { return FLastSlot; }
     void SetPickedColor(TColor value) { FPickedColor = value; }
     [[nodiscard]] TColor PickedColor() const { return FPickedColor; }
+    [[nodiscard]] bool Picking() const { return FPicking; }
+
+    // The eyedropper: press on the swatch, drag anywhere, release.
+    void pnlColorMouseDown();
+    void pnlColorMouseMove();
+    void pnlColorMouseUp();
+
+    // Stores FPickedColor in the next slot unless it equals the slot written last.
+    void PushHistory();
+
+signals:
+    // The window has closed and saved its history; the run ends with it.
+    void FormClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -95,6 +111,8 @@ private:
     void bsSkinButton10Click();
     void CopyForm(QLineEdit* edit);
     void pbCaptureScreenPaint(QPainter& painter);
+    void sdgHistorySelectCell(int col, int row, bool& canSelect);
+    void sdgHistoryDrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
 
     Desktop& FDesktop;
 
