@@ -296,6 +296,16 @@ private slots:
         CheckShows(Rgb(255, 128, 0), QStringLiteral("#FF8000"));
     }
 
+    void quickSecondPressStartsAPickToo()
+    {
+        Pick(qRgb(200, 0, 0));
+        desktop.Screen.setPixel(desktop.Pointer, qRgb(0, 200, 0));
+        Mouse(QEvent::MouseButtonDblClick);
+        Mouse(QEvent::MouseMove);
+        Mouse(QEvent::MouseButtonRelease);
+        QCOMPARE(w->History()[1], Rgb(0, 200, 0));
+    }
+
     void movesWithoutAPressChangeNothing()
     {
         Mouse(QEvent::MouseMove);

@@ -22,7 +22,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         // The press gives the swatch an implicit pointer grab: the moves and the release
         // reach it wherever the pointer goes, over other windows too.
         switch (event->type()) {
-        case QEvent::MouseButtonPress: pnlColorMouseDown(); return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: // a quick second press starts a pick as well
+            pnlColorMouseDown();
+            return true;
         case QEvent::MouseMove: pnlColorMouseMove(); return true;
         case QEvent::MouseButtonRelease: pnlColorMouseUp(); return true;
         default: break;
