@@ -75,6 +75,9 @@ TfrmMain::TfrmMain(Desktop& desktop, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The window floats above the program the user picks from, usually while that
+    // program is active; the hints should show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowIcon(QIcon(QStringLiteral(":/tintora.png")));
     SetClientSize(QSize(364, 259));
     BuildControls();
