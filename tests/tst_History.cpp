@@ -8,13 +8,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 namespace {
 
 THistoryState Defaults()
 {
     THistoryState state;
-    state.Slots.fill({255, 255, 255});
+    state.Slots.fill({ 255, 255, 255 });
     return state;
 }
 
@@ -64,9 +63,9 @@ private slots:
         LoadHistoryFile(path, state);
         QVERIFY(QFile::exists(path));
         QCOMPARE(QFile(path).size(), 0);
-        QCOMPARE(state.Current, (TRGBColor{255, 255, 255}));
+        QCOMPARE(state.Current, (TRGBColor { 255, 255, 255 }));
         QCOMPARE(state.NextSlot, 0);
-        QCOMPARE(state.Slots[15], (TRGBColor{255, 255, 255}));
+        QCOMPARE(state.Slots[15], (TRGBColor { 255, 255, 255 }));
     }
 
     void loadReadsOnlyWhatTheFileHas_data()
@@ -77,13 +76,14 @@ private slots:
         QTest::addColumn<int>("last");
         QTest::addColumn<TRGBColor>("slot0");
         QTest::addColumn<TRGBColor>("slot15");
-        const TRGBColor white{255, 255, 255};
-        QTest::newRow("2 bytes: part of the colour") << 2 << TRGBColor{1, 2, 255} << 0 << 0 << white << white;
-        QTest::newRow("5 bytes: colour and two low bytes of next") << 5 << TRGBColor{1, 2, 3} << 5 << 0 << white << white;
-        QTest::newRow("11 bytes: no slots") << 11 << TRGBColor{1, 2, 3} << 5 << 4 << white << white;
-        QTest::newRow("13 bytes: part of slot 0") << 13 << TRGBColor{1, 2, 3} << 5 << 4 << TRGBColor{0, 0, 255} << white;
-        QTest::newRow("59 bytes") << 59 << TRGBColor{1, 2, 3} << 5 << 4 << TRGBColor{0, 0, 0} << TRGBColor{15, 30, 45};
-        QTest::newRow("longer file") << 70 << TRGBColor{1, 2, 3} << 5 << 4 << TRGBColor{0, 0, 0} << TRGBColor{15, 30, 45};
+        const TRGBColor white { 255, 255, 255 };
+        QTest::newRow("2 bytes: part of the colour") << 2 << TRGBColor { 1, 2, 255 } << 0 << 0 << white << white;
+        QTest::newRow("5 bytes: colour and two low bytes of next") << 5 << TRGBColor { 1, 2, 3 } << 5 << 0 << white << white;
+        QTest::newRow("11 bytes: no slots") << 11 << TRGBColor { 1, 2, 3 } << 5 << 4 << white << white;
+        QTest::newRow("13 bytes: part of slot 0") << 13 << TRGBColor { 1, 2, 3 } << 5 << 4 << TRGBColor { 0, 0, 255 } << white;
+        QTest::newRow("59 bytes") << 59 << TRGBColor { 1, 2, 3 } << 5 << 4 << TRGBColor { 0, 0, 0 } << TRGBColor { 15, 30, 45 };
+        QTest::newRow("longer file") << 70 << TRGBColor { 1, 2, 3 } << 5 << 4 << TRGBColor { 0, 0, 0 }
+                                     << TRGBColor { 15, 30, 45 };
     }
 
     void loadReadsOnlyWhatTheFileHas()
@@ -128,7 +128,7 @@ private slots:
         LoadHistoryFile(path, state);
         QTEST(state.NextSlot, "loadedNext");
         QTEST(state.LastSlot, "loadedLast");
-        QCOMPARE(state.Slots[1], (TRGBColor{1, 2, 3})); // the slots themselves are kept
+        QCOMPARE(state.Slots[1], (TRGBColor { 1, 2, 3 })); // the slots themselves are kept
     }
 
     void saveWritesTheLayoutWithoutTruncating()
@@ -136,11 +136,11 @@ private slots:
         Write(path, QByteArray(70, 'x'));
         THistoryState state = Defaults();
         LoadHistoryFile(path, state); // 'x' everywhere: indexes out of range
-        state.Current = {1, 2, 3};
+        state.Current = { 1, 2, 3 };
         state.NextSlot = 5;
         state.LastSlot = 4;
         for (int i = 0; i < 16; ++i)
-            state.Slots[std::size_t(i)] = {std::uint8_t(i), std::uint8_t(2 * i), std::uint8_t(3 * i)};
+            state.Slots[std::size_t(i)] = { std::uint8_t(i), std::uint8_t(2 * i), std::uint8_t(3 * i) };
         SaveHistoryFile(path, state);
         QCOMPARE(Read(path), FullFile() + QByteArray(11, 'x'));
 
@@ -155,9 +155,9 @@ private slots:
         // A folder in the file's place cannot be read or written, also by root.
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("HisColors.dat")));
         THistoryState state = Defaults();
-        state.Current = {9, 8, 7};
+        state.Current = { 9, 8, 7 };
         LoadHistoryFile(path, state);
-        QCOMPARE(state.Current, (TRGBColor{9, 8, 7}));
+        QCOMPARE(state.Current, (TRGBColor { 9, 8, 7 }));
         SaveHistoryFile(path, state);
         QVERIFY(QFileInfo(path).isDir());
         QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("HisColors.dat")));
@@ -169,18 +169,18 @@ private slots:
         THistoryState state = Defaults();
         LoadHistoryFile(nowhere, state);
         SaveHistoryFile(nowhere, state);
-        QCOMPARE(state.Current, (TRGBColor{255, 255, 255}));
+        QCOMPARE(state.Current, (TRGBColor { 255, 255, 255 }));
         QVERIFY(!QFile::exists(nowhere));
     }
 
     void pushSequence()
     {
         std::array<TRGBColor, 16> ring;
-        ring.fill({255, 255, 255});
+        ring.fill({ 255, 255, 255 });
         std::int32_t next = 0, last = 0;
         QVERIFY(!PushSlot(ring, next, last, 0xFFFFFF)); // white equals slot 0
         QVERIFY(PushSlot(ring, next, last, 0x0000FF)); // red
-        QCOMPARE(ring[0], (TRGBColor{255, 0, 0}));
+        QCOMPARE(ring[0], (TRGBColor { 255, 0, 0 }));
         QCOMPARE(next, 1);
         QCOMPARE(last, 0);
         QVERIFY(!PushSlot(ring, next, last, 0x0000FF)); // red again
@@ -190,7 +190,7 @@ private slots:
         // A failed read (all bits set) never equals a slot and is stored as white.
         QVERIFY(PushSlot(ring, next, last, 0xFFFFFFFFu));
         QVERIFY(PushSlot(ring, next, last, 0xFFFFFFFFu));
-        QCOMPARE(ring[4], (TRGBColor{255, 255, 255}));
+        QCOMPARE(ring[4], (TRGBColor { 255, 255, 255 }));
         while (next != 15)
             QVERIFY(PushSlot(ring, next, last, TColor(next)));
         QVERIFY(PushSlot(ring, next, last, 0x123456));
@@ -213,8 +213,11 @@ private slots:
         QCOMPARE(zoom.pixel(4 * 5 + 3, 4 * 7), qRgb(5, 7, 0)); // a 4x4 block per pixel
         QCOMPARE(zoom.pixel(67, 51), qRgb(16, 12, 0)); // the pointer's block, outside the bars
         // The bars: vertical 64..66 x 40..58, horizontal 56..74 x 48..50, nothing beyond.
-        const struct { int x, y; bool onBar; } probes[] = {{64, 40, true}, {66, 58, true}, {67, 40, false}, {64, 39, false},
-            {64, 59, false}, {56, 48, true}, {74, 50, true}, {55, 48, false}, {75, 48, false}, {56, 51, false}};
+        const struct {
+            int x, y;
+            bool onBar;
+        } probes[] = { { 64, 40, true }, { 66, 58, true }, { 67, 40, false }, { 64, 39, false }, { 64, 59, false },
+            { 56, 48, true }, { 74, 50, true }, { 55, 48, false }, { 75, 48, false }, { 56, 51, false } };
         for (const auto& p : probes)
             QCOMPARE(zoom.pixel(p.x, p.y) == bar, p.onBar);
     }

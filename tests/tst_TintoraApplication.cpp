@@ -91,8 +91,8 @@ private slots:
         CreateGuarded([&] { created << "main window"; });
         CreateGuarded([&] { throw TintoraError(QStringLiteral("unable to open database file")); });
         CreateGuarded([&] { created << "measuring window"; });
-        QCOMPARE(created, (QStringList{"main window", "measuring window"}));
-        QCOMPARE(errors, QStringList{QStringLiteral("unable to open database file.")});
+        QCOMPARE(created, (QStringList { "main window", "measuring window" }));
+        QCOMPARE(errors, QStringList { QStringLiteral("unable to open database file.") });
     }
 };
 

@@ -403,8 +403,12 @@ private slots:
         for (int i = 0; i < 16; ++i)
             Pick(qRgb(i + 1, 0, 0)); // slot i holds red i + 1
         w->sdgHistory->setFocus();
-        const struct { Qt::Key key; Qt::KeyboardModifiers mods; int col, row; bool anchorMoves; } steps[] = {
-            { Qt::Key_Home, {}, 0, 3, true }, { Qt::Key_PageUp, {}, 0, 0, true }, { Qt::Key_Right, {}, 1, 0, true },
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers mods;
+            int col, row;
+            bool anchorMoves;
+        } steps[] = { { Qt::Key_Home, {}, 0, 3, true }, { Qt::Key_PageUp, {}, 0, 0, true }, { Qt::Key_Right, {}, 1, 0, true },
             { Qt::Key_Down, Qt::ShiftModifier, 1, 1, false }, { Qt::Key_End, {}, 3, 1, true },
             { Qt::Key_PageDown, {}, 3, 3, true }, { Qt::Key_Right, {}, 3, 3, true } };
         for (const auto& step : steps) {

@@ -1,10 +1,17 @@
 #include "controls/SkinForm.h"
 
+#include "controls/bsTrayIcon.h"
+
+#include <QAction>
 #include <QEvent>
+#include <QEventLoop>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -85,10 +92,136 @@ TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
     layout->addWidget(FTitleBar);
     layout->addWidget(FClient);
 
+    FSystemMenu = new QMenu(this);
+    FSystemMenu->setObjectName(QStringLiteral("SystemMenu"));
+    FMinimizeItem = FSystemMenu->addAction(QStringLiteral("最小化(&N)"), this, &TSkinForm::Minimize);
+    FMinimizeItem->setObjectName(QStringLiteral("SystemMenuMinimize"));
+    FCloseItem = FSystemMenu->addAction(QStringLiteral("关闭(&C)"), this, &QWidget::close);
+    FCloseItem->setObjectName(QStringLiteral("SystemMenuClose"));
+    FCloseItem->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    // The shortcut works with the menu closed too, also where no window manager offers it.
+    addAction(FCloseItem);
+
     connect(FIconButton, &QToolButton::clicked, this,
-        [this] { emit SystemMenuRequested(FIconButton->mapToGlobal(QPoint(0, FIconButton->height()))); });
-    connect(FMinimizeButton, &QToolButton::clicked, this, &TSkinForm::MinimizeRequested);
+        [this] { ShowSystemMenu(FIconButton->mapToGlobal(QPoint(0, FIconButton->height()))); });
+    connect(FMinimizeButton, &QToolButton::clicked, this, &TSkinForm::Minimize);
     connect(FCloseButton, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TSkinForm::SetTitleButtons(bool systemMenu, bool minimize)
+{
+    FIconButton->setVisible(systemMenu);
+    FMinimizeButton->setVisible(minimize);
+    FMinimizeItem->setVisible(minimize);
+}
+
+void TSkinForm::AddSystemMenuItems(const QList<QAction*>& items) { FSystemMenu->insertActions(FCloseItem, items); }
+
+void TSkinForm::ShowSystemMenu(QPoint globalPos)
+{
+    if (FIconButton->isVisible())
+        FSystemMenu->popup(globalPos);
+}
+
+void TSkinForm::SetTrayIcon(TbsTrayIcon* trayIcon) { FTrayIcon = trayIcon; }
+
+TbsTrayIcon* TSkinForm::TrayIcon() const { return FTrayIcon; }
+
+void TSkinForm::Minimize()
+{
+    if (FTrayIcon && AlwaysMinimizeToTray)
+        SendToTray();
+    else
+        showMinimized();
+}
+
+void TSkinForm::SendToTray()
+{
+    if (FTrayIcon)
+        FTrayIcon->MinimizeToTray = true;
+    // The tray icon watches the window and hides it once it is minimised; with no
+    // notification area this stays an ordinary minimise.
+    showMinimized();
+}
+
+void TSkinForm::RestoreFromTray()
+{
+    if (FTrayIcon)
+        FTrayIcon->MinimizeToTray = false;
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+int TSkinForm::ShowModal()
+{
+    FModalResult = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    FModalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    FModalLoop = nullptr;
+    // Closed any other way (the frame's close button, Alt+F4): cancelled.
+    if (FModalResult == mrNone)
+        FModalResult = mrCancel;
+    return FModalResult;
+}
+
+void TSkinForm::SetModalResult(int result)
+{
+    FModalResult = result;
+    close();
+}
+
+void TSkinForm::SetDefaultButton(QPushButton* button)
+{
+    if (FDefaultButton)
+        FDefaultButton->setDefault(false);
+    FDefaultButton = button;
+    if (button)
+        button->setDefault(true);
+}
+
+void TSkinForm::SetCancelButton(QPushButton* button) { FCancelButton = button; }
+
+void TSkinForm::hideEvent(QHideEvent* event)
+{
+    if (FModalLoop && !event->spontaneous())
+        FModalLoop->quit();
+    QWidget::hideEvent(event);
+}
+
+void TSkinForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (FDefaultButton && FDefaultButton->isVisible() && FDefaultButton->isEnabled()) {
+                FDefaultButton->click();
+                return;
+            }
+            break;
+        case Qt::Key_Escape:
+            if (FCancelButton && FCancelButton->isVisible() && FCancelButton->isEnabled()) {
+                FCancelButton->click();
+                return;
+            }
+            if (FModalLoop) {
+                SetModalResult(mrCancel);
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TSkinForm::SetClientSize(QSize size)
@@ -119,6 +252,10 @@ bool TSkinForm::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            ShowSystemMenu(mouse->globalPosition().toPoint());
+            return true;
+        }
         if (mouse->button() == Qt::LeftButton) {
             FDragging = true;
             FDragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();

@@ -12,25 +12,22 @@ TbsSkinDrawGrid::TbsSkinDrawGrid(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QSize TbsSkinDrawGrid::sizeHint() const
-{
-    return {ColCount * (DefaultColWidth + 1), RowCount * (DefaultRowHeight + 1)};
-}
+QSize TbsSkinDrawGrid::sizeHint() const { return { ColCount * (DefaultColWidth + 1), RowCount * (DefaultRowHeight + 1) }; }
 
 QRect TbsSkinDrawGrid::CellRect(int col, int row) const
 {
-    return {col * (DefaultColWidth + 1), row * (DefaultRowHeight + 1), DefaultColWidth, DefaultRowHeight};
+    return { col * (DefaultColWidth + 1), row * (DefaultRowHeight + 1), DefaultColWidth, DefaultRowHeight };
 }
 
 QPoint TbsSkinDrawGrid::CellAt(QPoint pos) const
 {
     if (pos.x() < 0 || pos.y() < 0)
-        return {-1, -1};
+        return { -1, -1 };
     const int col = pos.x() / (DefaultColWidth + 1);
     const int row = pos.y() / (DefaultRowHeight + 1);
     if (col >= ColCount || row >= RowCount || !CellRect(col, row).contains(pos))
-        return {-1, -1};
-    return {col, row};
+        return { -1, -1 };
+    return { col, row };
 }
 
 bool TbsSkinDrawGrid::IsSelected(int col, int row) const
@@ -63,7 +60,7 @@ void TbsSkinDrawGrid::MoveCurrent(int col, int row, bool keepAnchor)
     FCol = col;
     FRow = row;
     if (!keepAnchor)
-        FAnchor = {col, row};
+        FAnchor = { col, row };
     update();
 }
 
@@ -71,7 +68,7 @@ void TbsSkinDrawGrid::MoveAnchor(int col, int row)
 {
     if (FAnchor == QPoint(col, row))
         return;
-    FAnchor = {col, row};
+    FAnchor = { col, row };
     update();
 }
 
@@ -124,10 +121,18 @@ void TbsSkinDrawGrid::keyPressEvent(QKeyEvent* event)
     int row = FRow;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
-    case Qt::Key_Left: --col; break;
-    case Qt::Key_Right: ++col; break;
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Left:
+        --col;
+        break;
+    case Qt::Key_Right:
+        ++col;
+        break;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
     case Qt::Key_Home:
         col = 0;
         if (ctrl)
@@ -138,8 +143,12 @@ void TbsSkinDrawGrid::keyPressEvent(QKeyEvent* event)
         if (ctrl)
             row = RowCount - 1;
         break;
-    case Qt::Key_PageUp: row = 0; break;
-    case Qt::Key_PageDown: row = RowCount - 1; break;
+    case Qt::Key_PageUp:
+        row = 0;
+        break;
+    case Qt::Key_PageDown:
+        row = RowCount - 1;
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;

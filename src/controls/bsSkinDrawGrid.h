@@ -18,7 +18,7 @@ public:
     int RowCount = 4;
     int DefaultColWidth = 16;
     int DefaultRowHeight = 14;
-    QColor GridLineColor{192, 220, 192}; // clMoneyGreen
+    QColor GridLineColor { 192, 220, 192 }; // clMoneyGreen
 
     // (col, row, canSelect): runs before the current cell moves to (col, row).
     std::function<void(int, int, bool&)> OnSelectCell;
@@ -51,6 +51,6 @@ private:
 
     int FCol = 0;
     int FRow = 0;
-    QPoint FAnchor{0, 0};
+    QPoint FAnchor { 0, 0 };
     bool FDragging = false;
 };

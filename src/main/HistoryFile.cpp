@@ -26,7 +26,7 @@ std::int32_t GetInt(const unsigned char* at)
 
 Bytes Encode(const THistoryState& state)
 {
-    Bytes bytes{};
+    Bytes bytes {};
     bytes[0] = state.Current.R;
     bytes[1] = state.Current.G;
     bytes[2] = state.Current.B;
@@ -43,18 +43,15 @@ Bytes Encode(const THistoryState& state)
 THistoryState Decode(const Bytes& bytes)
 {
     THistoryState state;
-    state.Current = {bytes[0], bytes[1], bytes[2]};
+    state.Current = { bytes[0], bytes[1], bytes[2] };
     state.NextSlot = GetInt(&bytes[3]);
     state.LastSlot = GetInt(&bytes[7]);
     for (int i = 0; i < HistorySlotCount; ++i)
-        state.Slots[i] = {bytes[11 + 3 * i], bytes[12 + 3 * i], bytes[13 + 3 * i]};
+        state.Slots[i] = { bytes[11 + 3 * i], bytes[12 + 3 * i], bytes[13 + 3 * i] };
     return state;
 }
 
-std::int32_t SlotOrZero(std::int32_t index)
-{
-    return index >= 0 && index < HistorySlotCount ? index : 0;
-}
+std::int32_t SlotOrZero(std::int32_t index) { return index >= 0 && index < HistorySlotCount ? index : 0; }
 
 } // namespace
 

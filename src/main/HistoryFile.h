@@ -16,10 +16,10 @@
 #include <cstdint>
 
 struct THistoryState {
-    TRGBColor Current{255, 255, 255};
+    TRGBColor Current { 255, 255, 255 };
     std::int32_t NextSlot = 0;
     std::int32_t LastSlot = 0;
-    std::array<TRGBColor, 16> Slots{};
+    std::array<TRGBColor, 16> Slots {};
 };
 
 inline constexpr int HistoryFileSize = 59;

@@ -1,8 +1,10 @@
 #include "main/mainRGB.h"
 
+#include "app/MakerInfo.h"
 #include "app/TintoraApplication.h"
 #include "controls/PaintBox.h"
 #include "controls/bsSkinDrawGrid.h"
+#include "controls/bsSkinLinkLabel.h"
 #include "controls/bsSkinTrackEdit.h"
 #include "main/ColorForms.h"
 #include "platform/Desktop.h"
@@ -109,14 +111,17 @@ void TfrmMain::BuildControls()
     bsSkinButton11
         = MakeButton(client, "bsSkinButton11", QStringLiteral("屏幕测距"), QStringLiteral("测量距离"), { 292, 179, 65, 25 });
 
-    bsSkinLinkLabel1 = MakeLabel(client, "bsSkinLinkLabel1", QStringLiteral("岚舟软件工作室"), { 272, 237, 84, 14 });
+    bsSkinLinkLabel1 = new TbsSkinLinkLabel(QStringLiteral("岚舟软件工作室"), client);
+    bsSkinLinkLabel1->setObjectName(QStringLiteral("bsSkinLinkLabel1"));
+    bsSkinLinkLabel1->setGeometry(272, 237, 84, 14);
     bsSkinLinkLabel1->setToolTip(QStringLiteral("Lanzo Software Studio "));
+    bsSkinLinkLabel1->SetURL(QUrl(MakerWebAddress));
 
     // Commands whose windows are not part of this build yet stay visibly unavailable.
-    for (QPushButton* button : { bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton11 })
+    for (QPushButton* button : { bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton6, bsSkinButton11 })
         button->setEnabled(false);
 
-    connect(bsSkinButton1, &QPushButton::clicked, this, &QWidget::close);
+    BuildCommands();
     connect(bsSkinButton10, &QPushButton::clicked, this, &TfrmMain::bsSkinButton10Click);
     connect(bsSkinButton7, &QPushButton::clicked, this, [this] { CopyForm(edtHC); });
     connect(bsSkinButton8, &QPushButton::clicked, this, [this] { CopyForm(edtRGB); });
@@ -124,7 +129,6 @@ void TfrmMain::BuildControls()
     connect(edtR, &TbsSkinTrackEdit::OnChange, this, &TfrmMain::edtRChange);
     connect(edtG, &TbsSkinTrackEdit::OnChange, this, &TfrmMain::edtGChange);
     connect(edtB, &TbsSkinTrackEdit::OnChange, this, &TfrmMain::edtBChange);
-    connect(this, &TSkinForm::MinimizeRequested, this, &QWidget::showMinimized);
 }
 
 void TfrmMain::BuildEditGroup()
@@ -285,9 +289,6 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     event->accept();
     emit FormClosed();
 }
-
-// The tray icon arrives with the window's commands; its place in start-up is fixed here.
-void TfrmMain::ShowTrayIcon() { }
 
 void TfrmMain::UpdateViews()
 {

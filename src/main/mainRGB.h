@@ -11,13 +11,17 @@
 #include <cstdint>
 
 class Desktop;
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class TbsSkinDrawGrid;
+class TbsSkinLinkLabel;
 class TbsSkinTrackEdit;
+class TbsTrayIcon;
 class TPaintBox;
 
 // The main window: the colour editors and outputs, the eyedropper with its magnifier,
@@ -63,7 +67,25 @@ public:
     QLabel* lblMousePos = nullptr;
     QFrame* pnlColor = nullptr;
     QLabel* lblColor = nullptr;
-    QLabel* bsSkinLinkLabel1 = nullptr;
+    TbsSkinLinkLabel* bsSkinLinkLabel1 = nullptr;
+
+    // Commands of the window itself, shown in the tray menu and the system menu.
+    QAction* aShow = nullptr;
+    QAction* aHide = nullptr;
+    QAction* aExit = nullptr;
+    QAction* actStayOnTop = nullptr;
+    QMenu* bsSkinPopupMenu1 = nullptr; // the tray icon's menu
+    TbsTrayIcon* bsTrayIcon1 = nullptr;
+
+    void aShowExecute();
+    void aHideExecute();
+    void aExitExecute();
+    void aShowUpdate();
+    void aHideUpdate();
+    void actStayOnTopExecute();
+    [[nodiscard]] bool StaysOnTop() const;
+    void bsSkinButton5Click();
+    void bsTrayIcon1Click();
 
     // State read by tests and by the later commands.
     [[nodiscard]] const QImage& ZoomBitmap() const { return FZoomBmp; }
@@ -95,6 +117,7 @@ private:
     void BuildEditGroup();
     void BuildOutputGroup();
     void BuildCaptureGroup();
+    void BuildCommands();
 
     void FormCreate();
     void InitMainWindow();

@@ -26,18 +26,20 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonDblClick: // a quick second press starts a pick as well
             pnlColorMouseDown();
             return true;
-        case QEvent::MouseMove: pnlColorMouseMove(); return true;
-        case QEvent::MouseButtonRelease: pnlColorMouseUp(); return true;
-        default: break;
+        case QEvent::MouseMove:
+            pnlColorMouseMove();
+            return true;
+        case QEvent::MouseButtonRelease:
+            pnlColorMouseUp();
+            return true;
+        default:
+            break;
         }
     }
     return TSkinForm::eventFilter(watched, event);
 }
 
-void TfrmMain::pnlColorMouseDown()
-{
-    FPicking = true;
-}
+void TfrmMain::pnlColorMouseDown() { FPicking = true; }
 
 void TfrmMain::pnlColorMouseMove()
 {

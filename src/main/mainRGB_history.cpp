@@ -11,10 +11,7 @@
 
 namespace {
 
-QString HistoryPath()
-{
-    return AppPath + QStringLiteral("HisColors.dat");
-}
+QString HistoryPath() { return AppPath + QStringLiteral("HisColors.dat"); }
 
 void ShowPlainMessage(const std::exception& error)
 {

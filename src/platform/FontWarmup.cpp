@@ -7,10 +7,7 @@ FontWarmup::FontWarmup()
 {
 }
 
-FontWarmup::~FontWarmup()
-{
-    Wait();
-}
+FontWarmup::~FontWarmup() { Wait(); }
 
 void FontWarmup::Wait()
 {
