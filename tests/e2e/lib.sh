@@ -29,7 +29,14 @@ start_app() {
     (cd "$dir" && HOME=$dir exec ./tintora) &
     app_pid=$!
     pids+=("$app_pid")
-    win=$(xdotool search --sync --onlyvisible --name 'Tintora' | head -n 1)
+    win=""
+    for _ in $(seq 100); do
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended at start-up"
+        win=$(xdotool search --onlyvisible --name '^Tintora\(' 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] && return 0
+        sleep 0.1
+    done
+    fail "the main window did not appear"
 }
 
 # click_client <x> <y>: a left click at a point of the main window's client area.
