@@ -61,6 +61,10 @@ class tst_mainCommands : public QObject {
             seen = true;
             inspect(about);
             QTest::keyClick(about, Qt::Key_Return);
+            if (about->isVisible()) {
+                about->close();
+                QFAIL("Enter did not close the About box");
+            }
         });
         w->bsSkinButton5->click();
         QVERIFY(seen);
@@ -266,18 +270,42 @@ private slots:
         QVERIFY(w->findChildren<TfrmAbout*>().isEmpty());
     }
 
-    void aboutBoxClosedByFrame()
+    // Every way of closing the box frees it and gives the main window back.
+    void aboutBoxCloses_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("确定") << "button";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("Esc") << "escape";
+        QTest::newRow("frame close") << "frame";
+    }
+
+    void aboutBoxCloses()
+    {
+        QFETCH(QString, how);
         bool seen = false;
+        bool stillOpen = false;
         QTimer::singleShot(0, this, [&] {
             auto* about = qobject_cast<TfrmAbout*>(QApplication::activeModalWidget());
             QVERIFY(about);
             seen = true;
-            about->CloseButton()->click();
+            if (how == QLatin1String("button"))
+                about->bsSkinButton1->click();
+            else if (how == QLatin1String("enter"))
+                QTest::keyClick(about, Qt::Key_Enter, Qt::KeypadModifier);
+            else if (how == QLatin1String("escape"))
+                QTest::keyClick(about, Qt::Key_Escape);
+            else
+                about->CloseButton()->click();
+            stillOpen = about->isVisible();
+            if (stillOpen)
+                about->close(); // do not leave the test waiting on the box
         });
         w->bsSkinButton5->click();
         QVERIFY(seen);
+        QVERIFY(!stillOpen);
         QVERIFY(w->findChildren<TfrmAbout*>().isEmpty());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(w->isVisible());
     }
 
