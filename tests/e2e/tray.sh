@@ -31,10 +31,22 @@ start_app "$1"
 wait_for '[ -n "$(icon_centre)" ]' "the icon never docked"
 read -r ix iy <<<"$(icon_centre)"
 
+our_windows() { xdotool search --onlyvisible --class tintora 2>/dev/null | sort; }
+
 tray_menu() { # opens the menu with the right button, then picks an item by keys
+    local before menu=""
+    before=$(our_windows)
+    sleep 0.3 # let the program settle from the last step, as a hand would
     xdotool mousemove "$ix" "$iy" click 3
-    sleep 0.3
+    for _ in $(seq 50); do
+        menu=$(comm -13 <(echo "$before") <(our_windows) | head -n 1)
+        [ -n "$menu" ] && break
+        sleep 0.1
+    done
+    [ -n "$menu" ] || fail "the right button did not open the menu"
+    sleep 0.2
     xdotool key "$@"
+    wait_for '! xwininfo -id "$menu" 2>/dev/null | grep -q IsViewable' "the menu did not close"
 }
 
 # 隐藏 is the first item enabled while the window is shown; a click brings it back.
