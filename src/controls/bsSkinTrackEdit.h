@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
+class Desktop;
 class QToolButton;
+class TbsSkinPopupTrackBar;
 
 // A single-line integer editor: it keeps a clamped Value, steps it with the up and down
 // keys and the wheel, refuses characters that cannot belong to a number, and carries a
@@ -21,6 +23,7 @@ public:
     enum TPopupKind { tbpRight, tbpLeft };
 
     explicit TbsSkinTrackEdit(QWidget* parent = nullptr);
+    ~TbsSkinTrackEdit() override;
 
     [[nodiscard]] std::int32_t MinValue() const { return FMinValue; }
     void SetMinValue(std::int32_t v) { FMinValue = v; }
@@ -49,6 +52,15 @@ public:
     void SetButtonMode(bool on);
     [[nodiscard]] QToolButton* FrameButton() const { return FButton; }
 
+    // The pop-up track bar: the frame button opens and closes it; while it is shown the
+    // up and down keys and the wheel move its thumb, and the editor follows its value.
+    void TogglePopup();
+    void OpenPopup();
+    void ClosePopup();
+    [[nodiscard]] TbsSkinPopupTrackBar* Popup() const { return FPopup; }
+    // Where the work areas come from; without one, from Qt's screens.
+    void SetDesktop(const Desktop* desktop) { FDesktop = desktop; }
+
 signals:
     void OnChange();
     void OnButtonClick();
@@ -59,11 +71,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void TextChanged();
     void StepBy(std::int64_t delta);
+    void WheelBy(int angleDelta);
+    void PopupValueChanged();
+    [[nodiscard]] bool ClosesPopup(const QWidget* pressed) const;
+    void FadeIn();
     void LayoutButton();
 
     std::int32_t FMinValue = 0;
@@ -74,4 +92,6 @@ private:
     bool FSkipParse = false; // set while the editor writes its own value as text
     bool FSkipChange = false; // set while the editor corrects an out-of-range text
     QToolButton* FButton = nullptr;
+    TbsSkinPopupTrackBar* FPopup = nullptr;
+    const Desktop* FDesktop = nullptr;
 };

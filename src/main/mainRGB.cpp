@@ -146,7 +146,7 @@ void TfrmMain::BuildEditGroup()
     bsSkinButton10
         = MakeButton(group, "bsSkinButton10", QStringLiteral("计算安全色"), QStringLiteral("打开调色板调色"), { 9, 92, 81, 25 });
 
-    const auto makeEditor = [group](const char* name, QRect geometry) {
+    const auto makeEditor = [this, group](const char* name, QRect geometry) {
         auto* editor = new TbsSkinTrackEdit(group);
         editor->setObjectName(QLatin1String(name));
         editor->setGeometry(geometry);
@@ -158,6 +158,7 @@ void TfrmMain::BuildEditGroup()
         editor->JumpWhenClick = false;
         editor->TrackBarWidth = 128;
         editor->AlphaBlend = false;
+        editor->SetDesktop(&FDesktop);
         editor->SetValue(0);
         return editor;
     };
