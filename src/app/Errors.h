@@ -25,3 +25,9 @@ public:
 // The text the error box shows for a message: a full stop is added when the last
 // character sorts after ".", so "Bad value" ends in "." but "Done." or "Why?" stay.
 [[nodiscard]] QString ErrorBoxText(const QString& message);
+
+// The colour library refused or could not be reached; the message is the store's own.
+class EStoreError : public TintoraError {
+public:
+    using TintoraError::TintoraError;
+};

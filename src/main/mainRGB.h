@@ -84,6 +84,7 @@ public:
     void aHideUpdate();
     void actStayOnTopExecute();
     [[nodiscard]] bool StaysOnTop() const;
+    void bsSkinButton3Click();
     void bsSkinButton5Click();
     void bsTrayIcon1Click();
 

@@ -77,6 +77,7 @@ void TfrmMain::BuildCommands()
     AlwaysMinimizeToTray = true;
 
     connect(bsSkinButton1, &QPushButton::clicked, this, &QWidget::close);
+    connect(bsSkinButton3, &QPushButton::clicked, this, &TfrmMain::bsSkinButton3Click);
     connect(bsSkinButton5, &QPushButton::clicked, this, &TfrmMain::bsSkinButton5Click);
 }
 
