@@ -85,6 +85,7 @@ public:
     void actStayOnTopExecute();
     [[nodiscard]] bool StaysOnTop() const;
     void bsSkinButton3Click();
+    void bsSkinButton4Click();
     void bsSkinButton5Click();
     void bsTrayIcon1Click();
 

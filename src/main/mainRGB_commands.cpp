@@ -78,6 +78,7 @@ void TfrmMain::BuildCommands()
 
     connect(bsSkinButton1, &QPushButton::clicked, this, &QWidget::close);
     connect(bsSkinButton3, &QPushButton::clicked, this, &TfrmMain::bsSkinButton3Click);
+    connect(bsSkinButton4, &QPushButton::clicked, this, &TfrmMain::bsSkinButton4Click);
     connect(bsSkinButton5, &QPushButton::clicked, this, &TfrmMain::bsSkinButton5Click);
 }
 

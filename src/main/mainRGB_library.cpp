@@ -4,6 +4,7 @@
 #include "app/dm.h"
 #include "library/ColorStore.h"
 #include "library/SaveInfo.h"
+#include "library/ViewColor.h"
 #include "main/mainRGB.h"
 
 #include <QLabel>
@@ -31,4 +32,13 @@ void TfrmMain::bsSkinButton3Click()
 
     if (frmSaveInfo->ShowModal() == mrOk)
         ColorStore::InsertColor(store, frmSaveInfo->edtName->text(), CurrentColor, frmSaveInfo->Comment());
+}
+
+void TfrmMain::bsSkinButton4Click()
+{
+    // Building the browser opens its list; when that fails there is no window.
+    const auto frmViewColor = std::make_unique<TfrmViewColor>(this);
+    frmViewColor->move(pos() + QPoint(30, 30));
+    if (frmViewColor->ShowModal() == mrOk)
+        UpdateViews();
 }
