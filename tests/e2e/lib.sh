@@ -23,9 +23,13 @@ fail() {
     exit 1
 }
 
-# start_app <tintora executable>: copies it into the fresh folder and starts it there.
+# start_app <tintora executable>: copies it and its store.lzd into the fresh folder and
+# starts it there.
 start_app() {
     [ "$1" -ef "$dir/tintora" ] || cp "$1" "$dir/tintora"
+    # As installed: an empty colour library beside the program (without one, a box
+    # comes first). The build's pristine copy, not the one a developer has filled.
+    [ -f "$dir/store.lzd" ] || cp "$(dirname "$1")/../tests/store-template.lzd" "$dir/store.lzd"
     (cd "$dir" && HOME=$dir exec ./tintora) &
     app_pid=$!
     pids+=("$app_pid")
