@@ -18,7 +18,7 @@ bool CreateApplicationWindows(Desktop& desktop)
 {
     CreateGuarded([&] { frmMain = new TfrmMain(desktop); });
     CreateGuarded([] { dmMain = new TdmMain(qApp); });
-    CreateGuarded([] { frmDisplay = new TfrmDisplay; });
+    CreateGuarded([&] { frmDisplay = new TfrmDisplay(desktop); });
     return frmMain != nullptr;
 }
 

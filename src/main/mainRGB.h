@@ -87,6 +87,7 @@ public:
     void bsSkinButton3Click();
     void bsSkinButton4Click();
     void bsSkinButton5Click();
+    void bsSkinButton11Click();
     void bsTrayIcon1Click();
 
     // State read by tests and by the later commands.

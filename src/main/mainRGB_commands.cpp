@@ -3,6 +3,7 @@
 #include "about/About.h"
 #include "controls/bsTrayIcon.h"
 #include "main/mainRGB.h"
+#include "measure/Display.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -80,6 +81,7 @@ void TfrmMain::BuildCommands()
     connect(bsSkinButton3, &QPushButton::clicked, this, &TfrmMain::bsSkinButton3Click);
     connect(bsSkinButton4, &QPushButton::clicked, this, &TfrmMain::bsSkinButton4Click);
     connect(bsSkinButton5, &QPushButton::clicked, this, &TfrmMain::bsSkinButton5Click);
+    connect(bsSkinButton11, &QPushButton::clicked, this, &TfrmMain::bsSkinButton11Click);
 }
 
 void TfrmMain::ShowTrayIcon() { bsTrayIcon1->SetIconVisible(true); }
@@ -116,4 +118,19 @@ void TfrmMain::bsSkinButton5Click()
     const auto about = std::make_unique<TfrmAbout>(this);
     about->move(pos() + QPoint(30, 30));
     about->ShowModal();
+}
+
+void TfrmMain::bsSkinButton11Click()
+{
+    hide();
+    if (!frmDisplay)
+        frmDisplay = new TfrmDisplay(FDesktop);
+    // Closing the measuring window brings this one back.
+    connect(frmDisplay, &TfrmDisplay::FormClosed, this, &QWidget::show, Qt::UniqueConnection);
+    if (frmDisplay->isVisible()) {
+        frmDisplay->raise();
+        frmDisplay->activateWindow();
+    } else {
+        frmDisplay->show();
+    }
 }

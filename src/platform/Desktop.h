@@ -28,6 +28,12 @@ public:
     // that lie outside the screen are filled with `outside`.
     [[nodiscard]] virtual QImage CopyBlock(const QRect& area, QRgb outside) const = 0;
 
+    // A large copy (the whole screen at once), by the fastest means the display has.
+    [[nodiscard]] virtual QImage Snapshot(const QRect& area) const { return CopyBlock(area, qRgb(0, 0, 0)); }
+    // Waits until the display server has carried out every request sent so far (a
+    // window hidden is really gone from the screen).
+    virtual void Flush() const { }
+
     [[nodiscard]] virtual QSize PrimaryScreenSize() const = 0;
     [[nodiscard]] virtual QRect VirtualDesktop() const = 0;
     // The work area (screen minus panels) of the monitor nearest the widget.
