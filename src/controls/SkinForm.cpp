@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,7 +31,7 @@ QToolButton* MakeTitleButton(QWidget* parent, const QString& name, const QString
     return button;
 }
 
-enum class Glyph { Minimize, Close };
+enum class Glyph { Minimize, Maximize, Close };
 
 // White glyphs that stay readable on the title bar's dark gradient.
 QIcon TitleGlyph(Glyph glyph)
@@ -42,6 +43,8 @@ QIcon TitleGlyph(Glyph glyph)
     painter.setPen(QPen(Qt::white, 2));
     if (glyph == Glyph::Minimize) {
         painter.drawLine(3, 10, 11, 10);
+    } else if (glyph == Glyph::Maximize) {
+        painter.drawRect(3, 3, 8, 8);
     } else {
         painter.drawLine(3, 3, 11, 11);
         painter.drawLine(11, 3, 3, 11);
@@ -72,6 +75,9 @@ TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
 
     FMinimizeButton = MakeTitleButton(FTitleBar, QStringLiteral("MinimizeButton"), QStringLiteral("最小化"));
     FMinimizeButton->setIcon(TitleGlyph(Glyph::Minimize));
+    FMaximizeButton = MakeTitleButton(FTitleBar, QStringLiteral("MaximizeButton"), QStringLiteral("最大化"));
+    FMaximizeButton->setIcon(TitleGlyph(Glyph::Maximize));
+    FMaximizeButton->hide();
     FCloseButton = MakeTitleButton(FTitleBar, QStringLiteral("CloseButton"), QStringLiteral("关闭"));
     FCloseButton->setIcon(TitleGlyph(Glyph::Close));
 
@@ -81,6 +87,7 @@ TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
     titleLayout->addWidget(FIconButton);
     titleLayout->addWidget(FCaption, 1);
     titleLayout->addWidget(FMinimizeButton);
+    titleLayout->addWidget(FMaximizeButton);
     titleLayout->addWidget(FCloseButton);
 
     FClient = new QWidget(this);
@@ -105,11 +112,13 @@ TSkinForm::TSkinForm(QWidget* parent, Qt::WindowFlags extraFlags)
     connect(FIconButton, &QToolButton::clicked, this,
         [this] { ShowSystemMenu(FIconButton->mapToGlobal(QPoint(0, FIconButton->height()))); });
     connect(FMinimizeButton, &QToolButton::clicked, this, &TSkinForm::Minimize);
+    connect(FMaximizeButton, &QToolButton::clicked, this, [this] { isMaximized() ? showNormal() : showMaximized(); });
     connect(FCloseButton, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void TSkinForm::SetTitleButtons(bool systemMenu, bool minimize)
+void TSkinForm::SetTitleButtons(bool systemMenu, bool minimize, bool maximize)
 {
+    FMaximizeButton->setVisible(maximize);
     FIconButton->setVisible(systemMenu);
     FMinimizeButton->setVisible(minimize);
     FMinimizeItem->setVisible(minimize);
@@ -230,6 +239,19 @@ void TSkinForm::SetClientSize(QSize size)
     setFixedSize(size.width() + 2 * BorderWidth, size.height() + TitleHeight + 2 * BorderWidth);
 }
 
+void TSkinForm::SetResizable(QSize clientSize)
+{
+    FClient->setMinimumSize(120, 60);
+    FClient->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(clientSize.width() + 2 * BorderWidth, clientSize.height() + TitleHeight + 2 * BorderWidth);
+    auto* grip = new QSizeGrip(FClient);
+    grip->setObjectName(QStringLiteral("SizeGrip"));
+    FClient->installEventFilter(this); // keeps the grip in the corner
+    grip->resize(grip->sizeHint());
+}
+
 bool TSkinForm::event(QEvent* event)
 {
     switch (event->type()) {
@@ -247,6 +269,13 @@ bool TSkinForm::event(QEvent* event)
 
 bool TSkinForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == FClient && event->type() == QEvent::Resize) {
+        if (auto* grip = FClient->findChild<QSizeGrip*>(QStringLiteral("SizeGrip"), Qt::FindDirectChildrenOnly)) {
+            grip->move(FClient->width() - grip->width(), FClient->height() - grip->height());
+            grip->raise();
+        }
+        return false;
+    }
     if (watched != FTitleBar)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

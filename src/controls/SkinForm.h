@@ -32,7 +32,10 @@ public:
     void SetClientSize(QSize size);
 
     // Which title-bar buttons the frame shows besides close.
-    void SetTitleButtons(bool systemMenu, bool minimize);
+    void SetTitleButtons(bool systemMenu, bool minimize, bool maximize = false);
+    // A frame the user can resize (with a grip in the bottom-right corner), starting at
+    // this client size.
+    void SetResizable(QSize clientSize);
 
     [[nodiscard]] QToolButton* IconButton() const { return FIconButton; }
     [[nodiscard]] QToolButton* MinimizeButton() const { return FMinimizeButton; }
@@ -77,6 +80,7 @@ private:
     QLabel* FCaption = nullptr;
     QToolButton* FIconButton = nullptr;
     QToolButton* FMinimizeButton = nullptr;
+    QToolButton* FMaximizeButton = nullptr;
     QToolButton* FCloseButton = nullptr;
     QWidget* FClient = nullptr;
     QMenu* FSystemMenu = nullptr;

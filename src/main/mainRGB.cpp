@@ -118,7 +118,7 @@ void TfrmMain::BuildControls()
     bsSkinLinkLabel1->SetURL(QUrl(MakerWebAddress));
 
     // Commands whose windows are not part of this build yet stay visibly unavailable.
-    for (QPushButton* button : { bsSkinButton2, bsSkinButton6 })
+    for (QPushButton* button : { bsSkinButton2 })
         button->setEnabled(false);
 
     BuildCommands();

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 
 #include <array>
@@ -23,6 +24,7 @@ class TbsSkinLinkLabel;
 class TbsSkinTrackEdit;
 class TbsTrayIcon;
 class TPaintBox;
+class TfrmColorPanel;
 
 // The main window: the colour editors and outputs, the eyedropper with its magnifier,
 // the history, and the buttons of every command. It owns the current colour's refresh.
@@ -88,6 +90,9 @@ public:
     void bsSkinButton4Click();
     void bsSkinButton5Click();
     void bsSkinButton11Click();
+    void bsSkinButton6Click();
+    // The reference window while it exists (hidden or shown); empty otherwise.
+    QPointer<TfrmColorPanel> frmColorPanel;
     void bsTrayIcon1Click();
 
     // State read by tests and by the later commands.

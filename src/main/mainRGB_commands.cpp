@@ -4,6 +4,8 @@
 #include "controls/bsTrayIcon.h"
 #include "main/mainRGB.h"
 #include "measure/Display.h"
+#include "platform/Desktop.h"
+#include "reference/ColorPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,6 +84,7 @@ void TfrmMain::BuildCommands()
     connect(bsSkinButton4, &QPushButton::clicked, this, &TfrmMain::bsSkinButton4Click);
     connect(bsSkinButton5, &QPushButton::clicked, this, &TfrmMain::bsSkinButton5Click);
     connect(bsSkinButton11, &QPushButton::clicked, this, &TfrmMain::bsSkinButton11Click);
+    connect(bsSkinButton6, &QPushButton::clicked, this, &TfrmMain::bsSkinButton6Click);
 }
 
 void TfrmMain::ShowTrayIcon() { bsTrayIcon1->SetIconVisible(true); }
@@ -133,4 +136,17 @@ void TfrmMain::bsSkinButton11Click()
     } else {
         frmDisplay->show();
     }
+}
+
+void TfrmMain::bsSkinButton6Click()
+{
+    if (!frmColorPanel)
+        frmColorPanel = new TfrmColorPanel(this);
+    // Side by side across the whole desktop: this window at the left, the page beside it.
+    move(0, 0);
+    const QRect desktop = FDesktop.VirtualDesktop();
+    frmColorPanel->showNormal();
+    frmColorPanel->setGeometry(width(), 0, desktop.width() - width(), desktop.height());
+    frmColorPanel->raise();
+    frmColorPanel->activateWindow();
 }
