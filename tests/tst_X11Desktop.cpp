@@ -86,6 +86,28 @@ private slots:
         QCOMPARE(desktop->VirtualDesktop(), QRect(0, 0, 1920, 1080));
         QCOMPARE(desktop->WorkAreaNear(&pattern), QRect(0, 0, 1920, 1080));
     }
+
+    // The whole-screen copy through shared memory holds exactly what the plain read
+    // does, and a window hidden before the copy is gone from it.
+    void snapshot()
+    {
+        const QRect screen(QPoint(0, 0), desktop->PrimaryScreenSize());
+        const QImage shot = desktop->Snapshot(screen);
+        QCOMPARE(shot.size(), screen.size());
+        QCOMPARE(shot.pixel(150, 99), qRgb(150, 99, 77));
+        QCOMPARE(shot, desktop->CopyBlock(screen, qRgb(0, 0, 0)));
+        // Past the screen's edge the copy is black.
+        QCOMPARE(desktop->Snapshot(QRect(1910, 0, 20, 5)).pixel(15, 2), qRgb(0, 0, 0));
+
+        QWidget cover(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        cover.setGeometry(0, 0, 60, 60);
+        cover.setStyleSheet(QStringLiteral("background: #123456"));
+        cover.show();
+        QTRY_COMPARE(desktop->Snapshot(screen).pixel(10, 10), qRgb(0x12, 0x34, 0x56));
+        cover.hide();
+        desktop->Flush();
+        QTRY_COMPARE(desktop->Snapshot(screen).pixel(10, 10), qRgb(10, 10, 77));
+    }
 };
 
 QTEST_MAIN(tst_X11Desktop)

@@ -39,10 +39,9 @@ void Convert(XImage* image, QImage& block, QPoint offset, QSize size)
     for (int y = 0; y < size.height(); ++y) {
         auto* dest = reinterpret_cast<QRgb*>(block.scanLine(offset.y() + y)) + offset.x();
         if (native) {
-            const char* src = image->data + std::ptrdiff_t(y) * image->bytes_per_line;
-            std::memcpy(dest, src, std::size_t(size.width()) * 4);
+            const auto* src = reinterpret_cast<const std::uint32_t*>(image->data + std::ptrdiff_t(y) * image->bytes_per_line);
             for (int x = 0; x < size.width(); ++x)
-                dest[x] |= 0xFF000000u;
+                dest[x] = src[x] | 0xFF000000u;
         } else {
             for (int x = 0; x < size.width(); ++x) {
                 const unsigned long p = XGetPixel(image, x, y);
@@ -95,45 +94,23 @@ public:
     }
 
     // The whole area through shared memory: one copy in the server, none on the wire.
+    // The segment is kept for the next copy of the same size, which then costs no new
+    // pages on either side.
     QImage Snapshot(const QRect& area) const override
     {
         const QRect inside = area.intersected(RootRect());
-        if (inside.isEmpty() || !XShmQueryExtension(FDisplay))
+        if (inside.isEmpty() || !Segment(inside.size()))
             return CopyBlock(area, qRgb(0, 0, 0));
-        const int screen = DefaultScreen(FDisplay);
-        XShmSegmentInfo segment {};
-        XImage* image = XShmCreateImage(FDisplay, DefaultVisual(FDisplay, screen), unsigned(DefaultDepth(FDisplay, screen)),
-            ZPixmap, nullptr, &segment, unsigned(inside.width()), unsigned(inside.height()));
-        if (!image)
+        if (!XShmGetImage(FDisplay, FRoot, FShmImage, inside.x(), inside.y(), AllPlanes))
             return CopyBlock(area, qRgb(0, 0, 0));
-        segment.shmid = shmget(IPC_PRIVATE, std::size_t(image->bytes_per_line) * std::size_t(image->height), IPC_CREAT | 0600);
-        void* memory = segment.shmid >= 0 ? shmat(segment.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
-        if (memory == reinterpret_cast<void*>(-1)) {
-            if (segment.shmid >= 0)
-                shmctl(segment.shmid, IPC_RMID, nullptr);
-            XDestroyImage(image);
-            return CopyBlock(area, qRgb(0, 0, 0));
-        }
-        segment.shmaddr = image->data = static_cast<char*>(memory);
-        segment.readOnly = False;
-        const bool attached = XShmAttach(FDisplay, &segment) != 0;
-        XSync(FDisplay, False); // a refused attach shows up here, through the error handler
-        const bool read = attached && XShmGetImage(FDisplay, FRoot, image, inside.x(), inside.y(), AllPlanes) != 0;
-        QImage block;
-        if (read) {
-            block = QImage(area.size(), QImage::Format_RGB32);
+        QImage block(area.size(), QImage::Format_RGB32);
+        if (inside != area)
             block.fill(qRgb(0, 0, 0));
-            Convert(image, block, inside.topLeft() - area.topLeft(), inside.size());
-        }
-        if (attached)
-            XShmDetach(FDisplay, &segment);
-        XSync(FDisplay, False);
-        image->data = nullptr; // the segment is not Xlib's to free
-        XDestroyImage(image);
-        shmdt(segment.shmaddr);
-        shmctl(segment.shmid, IPC_RMID, nullptr);
-        return read ? block : CopyBlock(area, qRgb(0, 0, 0));
+        Convert(FShmImage, block, inside.topLeft() - area.topLeft(), inside.size());
+        return block;
     }
+
+    ~X11Desktop() override { DropSegment(); }
 
     void Flush() const override { XSync(FDisplay, False); }
 
@@ -142,6 +119,54 @@ public:
     QRect WorkAreaNear(const QWidget* widget) const override { return QtScreenGeometry::WorkAreaNear(widget); }
 
 private:
+    // A shared-memory image of this size attached to the server, or false.
+    bool Segment(QSize size) const
+    {
+        if (FShmImage && FShmSize == size)
+            return true;
+        DropSegment();
+        if (!XShmQueryExtension(FDisplay))
+            return false;
+        const int screen = DefaultScreen(FDisplay);
+        XImage* image = XShmCreateImage(FDisplay, DefaultVisual(FDisplay, screen), unsigned(DefaultDepth(FDisplay, screen)),
+            ZPixmap, nullptr, &FShm, unsigned(size.width()), unsigned(size.height()));
+        if (!image)
+            return false;
+        FShm.shmid = shmget(IPC_PRIVATE, std::size_t(image->bytes_per_line) * std::size_t(image->height), IPC_CREAT | 0600);
+        void* memory = FShm.shmid >= 0 ? shmat(FShm.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
+        if (FShm.shmid >= 0)
+            shmctl(FShm.shmid, IPC_RMID, nullptr); // freed once both sides let go
+        if (memory == reinterpret_cast<void*>(-1)) {
+            XDestroyImage(image);
+            return false;
+        }
+        FShm.shmaddr = image->data = static_cast<char*>(memory);
+        FShm.readOnly = False;
+        const bool attached = XShmAttach(FDisplay, &FShm) != 0;
+        XSync(FDisplay, False); // a refused attach (a remote server) shows up here, harmlessly
+        FShmImage = image;
+        FShmSize = size;
+        FShmAttached = attached;
+        if (!attached)
+            DropSegment();
+        return attached;
+    }
+
+    void DropSegment() const
+    {
+        if (!FShmImage)
+            return;
+        if (FShmAttached) {
+            XShmDetach(FDisplay, &FShm);
+            XSync(FDisplay, False);
+        }
+        FShmImage->data = nullptr; // the segment is not Xlib's to free
+        XDestroyImage(FShmImage);
+        shmdt(FShm.shmaddr);
+        FShmImage = nullptr;
+        FShmAttached = false;
+    }
+
     QRect RootRect() const
     {
         const int screen = DefaultScreen(FDisplay);
@@ -150,6 +175,10 @@ private:
 
     Display* FDisplay;
     Window FRoot;
+    mutable XShmSegmentInfo FShm {};
+    mutable XImage* FShmImage = nullptr;
+    mutable QSize FShmSize;
+    mutable bool FShmAttached = false;
 };
 
 } // namespace
