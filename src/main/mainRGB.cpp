@@ -117,10 +117,6 @@ void TfrmMain::BuildControls()
     bsSkinLinkLabel1->setToolTip(QStringLiteral("Lanzo Software Studio "));
     bsSkinLinkLabel1->SetURL(QUrl(MakerWebAddress));
 
-    // Commands whose windows are not part of this build yet stay visibly unavailable.
-    for (QPushButton* button : { bsSkinButton2 })
-        button->setEnabled(false);
-
     BuildCommands();
     connect(bsSkinButton10, &QPushButton::clicked, this, &TfrmMain::bsSkinButton10Click);
     connect(bsSkinButton7, &QPushButton::clicked, this, [this] { CopyForm(edtHC); });

@@ -25,6 +25,7 @@ class TbsSkinTrackEdit;
 class TbsTrayIcon;
 class TPaintBox;
 class TfrmColorPanel;
+class TbsSkinColorDialog;
 
 // The main window: the colour editors and outputs, the eyedropper with its magnifier,
 // the history, and the buttons of every command. It owns the current colour's refresh.
@@ -77,6 +78,7 @@ public:
     QAction* aExit = nullptr;
     QAction* actStayOnTop = nullptr;
     QMenu* bsSkinPopupMenu1 = nullptr; // the tray icon's menu
+    TbsSkinColorDialog* cdlgSelect = nullptr; // 高级调色板
     TbsTrayIcon* bsTrayIcon1 = nullptr;
 
     void aShowExecute();
@@ -86,6 +88,7 @@ public:
     void aHideUpdate();
     void actStayOnTopExecute();
     [[nodiscard]] bool StaysOnTop() const;
+    void bsSkinButton2Click();
     void bsSkinButton3Click();
     void bsSkinButton4Click();
     void bsSkinButton5Click();

@@ -4,6 +4,7 @@
 #include "controls/bsTrayIcon.h"
 #include "main/mainRGB.h"
 #include "measure/Display.h"
+#include "palette/ColorDialogs.h"
 #include "platform/Desktop.h"
 #include "reference/ColorPanel.h"
 
@@ -85,6 +86,10 @@ void TfrmMain::BuildCommands()
     connect(bsSkinButton5, &QPushButton::clicked, this, &TfrmMain::bsSkinButton5Click);
     connect(bsSkinButton11, &QPushButton::clicked, this, &TfrmMain::bsSkinButton11Click);
     connect(bsSkinButton6, &QPushButton::clicked, this, &TfrmMain::bsSkinButton6Click);
+    connect(bsSkinButton2, &QPushButton::clicked, this, &TfrmMain::bsSkinButton2Click);
+
+    cdlgSelect = new TbsSkinColorDialog(this);
+    cdlgSelect->Caption = QStringLiteral("高级调色板");
 }
 
 void TfrmMain::ShowTrayIcon() { bsTrayIcon1->SetIconVisible(true); }
@@ -149,4 +154,15 @@ void TfrmMain::bsSkinButton6Click()
     frmColorPanel->setGeometry(width(), 0, desktop.width() - width(), desktop.height());
     frmColorPanel->raise();
     frmColorPanel->activateWindow();
+}
+
+void TfrmMain::bsSkinButton2Click()
+{
+    cdlgSelect->Color = ToTColor(CurrentColor);
+    if (!cdlgSelect->Execute())
+        return;
+    // The history is not touched; the picked colour is the dialog's until the next pick.
+    FPickedColor = cdlgSelect->Color;
+    TakeColor();
+    UpdateViews();
 }
