@@ -265,6 +265,12 @@ private slots:
                 QVERIFY(red.R > red.G && red.G == red.B);
                 QCOMPARE(Edits(d).mid(0, 3), QList<int>({ red.R, red.G, red.B }));
                 QCOMPARE(d.FViewer->ColorValue(), ToTColor(red));
+                // The same hue byte again changes nothing, not even the picture.
+                const QImage picture = d.PickerPicture();
+                d.PickerMouseDown(Qt::LeftButton, QPoint(97, 9));
+                d.PickerMouseUp(Qt::LeftButton, QPoint(97, 9));
+                QCOMPARE(d.PickerPicture(), picture);
+                QCOMPARE(SpectrumPicker::HueMarker(d.PickerColor().HSL), QPoint(97, 10)); // at the top
                 // A square drag that leaves the square is pinned to its edge.
                 d.PickerMouseDown(Qt::LeftButton, QPoint(100, 100));
                 d.PickerMouseMove(Qt::LeftButton, QPoint(400, -50));
