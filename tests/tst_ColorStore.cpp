@@ -4,6 +4,7 @@
 #include "app/dm.h"
 #include "library/ColorStore.h"
 
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -180,6 +181,51 @@ private slots:
         dmMain = new TdmMain;
         QCOMPARE(Search(keyword), names);
         QCOMPARE(folder.Rows().size(), 4);
+    }
+
+    // Random text of every kind in the name, the comment and the search keyword: each
+    // insert is stored exactly or refused whole, and every search answers.
+    void randomTextIsStoredExactlyOrRefused()
+    {
+        StoreFolder folder;
+        dmMain = new TdmMain;
+        const QSqlDatabase db = ConnectedStore();
+        QRandomGenerator random(20261210);
+        const auto text = [&](int maxLength) {
+            QString s;
+            const int length = int(random.bounded(0, maxLength + 1));
+            for (int i = 0; i < length; ++i) {
+                // Quotes, percent signs, control characters, CJK (valid text only: typing cannot
+                // produce half a surrogate pair).
+                static const char16_t specials[] = { u'\'', u'"', u'%', u'_', u';', u'\\', u'\n', u'\r', u'\0', u'朱' };
+                s += random.bounded(4) == 0 ? QChar(specials[random.bounded(int(std::size(specials)))])
+                                            : QChar(char16_t(random.bounded(0x20, 0x2FFF)));
+            }
+            return s;
+        };
+        int stored = 0;
+        for (int round = 0; round < 300; ++round) {
+            const QString name = text(24);
+            const QString comment = text(56);
+            try {
+                InsertColor(db, name, Rgb(round % 256, 7, 9), comment);
+                ++stored;
+                QSqlQuery back(db);
+                back.prepare(QStringLiteral("SELECT Name, Comment FROM Colors WHERE ID = last_insert_rowid()"));
+                QVERIFY(back.exec() && back.next());
+                QCOMPARE(back.value(0).toString(), name);
+                QCOMPARE(back.value(1).toString(), comment);
+            } catch (const EStoreError&) {
+                QVERIFY(name.size() > 20 || comment.size() > 50);
+            }
+            SetSearchKeyword(db, text(10));
+            QSqlTableModel model(nullptr, db);
+            model.setTable(QStringLiteral("Colors"));
+            model.setFilter(SearchFilter());
+            QVERIFY(model.select());
+        }
+        QCOMPARE(folder.Rows().size(), stored);
+        QVERIFY(stored > 0);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -220,6 +221,29 @@ private slots:
             { 56, 48, true }, { 74, 50, true }, { 55, 48, false }, { 75, 48, false }, { 56, 51, false } };
         for (const auto& p : probes)
             QCOMPARE(zoom.pixel(p.x, p.y) == bar, p.onBar);
+    }
+
+    // Random files of every length: the slot indexes always stay inside the ring and a
+    // push after the load lands in a slot; the file keeps its length or grows to 59.
+    void randomFilesNeverAddressOutsideTheRing()
+    {
+        QRandomGenerator random(20261210);
+        for (int round = 0; round < 2000; ++round) {
+            QByteArray bytes(int(random.bounded(0, 120)), Qt::Uninitialized);
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            Write(path, bytes);
+            THistoryState state;
+            LoadHistoryFile(path, state);
+            QVERIFY2(state.NextSlot >= 0 && state.NextSlot < HistorySlotCount, qPrintable(bytes.toHex()));
+            QVERIFY2(state.LastSlot >= 0 && state.LastSlot < HistorySlotCount, qPrintable(bytes.toHex()));
+            std::int32_t next = state.NextSlot;
+            std::int32_t last = state.LastSlot;
+            PushSlot(state.Slots, next, last, TColor(0x030201));
+            QVERIFY(next >= 0 && next < HistorySlotCount);
+            SaveHistoryFile(path, state);
+            QCOMPARE(Read(path).size(), std::max<qsizetype>(bytes.size(), HistoryFileSize));
+        }
     }
 };
 
