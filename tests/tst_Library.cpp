@@ -59,7 +59,10 @@ class tst_Library : public QObject {
     {
         bool opened = false;
         bool leftOpen = false;
-        QTimer::singleShot(0, this, [&] {
+        // A timer of this call only: when no window opens it must not fire in a later one.
+        QTimer inspect;
+        inspect.setSingleShot(true);
+        connect(&inspect, &QTimer::timeout, this, [&] {
             Window* window = nullptr;
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (auto* candidate = qobject_cast<Window*>(top); candidate && candidate->isVisible())
@@ -77,6 +80,7 @@ class tst_Library : public QObject {
             });
             act(window);
         });
+        inspect.start(0);
         QTest::mouseClick(button, Qt::LeftButton);
         if (leftOpen)
             qWarning("the window was left open");
