@@ -5,7 +5,8 @@
 # not by polling. Each run has a fresh HOME and XDG_RUNTIME_DIR; one warm-up run,
 # then the median of $RUNS runs.
 #
-#   bench/startup.sh [build-dir]
+#   bench/startup.sh [build-dir]          (PEERS=1 also installs and measures gpick,
+#                                          gcolor3 and color-picker from Debian)
 set -euo pipefail
 build=${1:-build}
 runs=${RUNS:-6}
@@ -71,3 +72,20 @@ echo "|---|---|---|---|"
 report "empty Qt 6 window" "$(realpath "$build/bin/empty_qt_window")"
 report "Qt 6 window with one label" "$(realpath "$build/bin/text_qt_window")"
 report "Tintora" "$(realpath "$build/bin/tintora")"
+
+# Colour pickers from Debian, when installed (PEERS=1 installs the missing ones).
+peers=(gpick gcolor3 color-picker)
+if [ "${PEERS:-0}" = 1 ]; then
+    missing=()
+    for p in "${peers[@]}"; do command -v "$p" >/dev/null || missing+=("$p"); done
+    if [ ${#missing[@]} -gt 0 ]; then
+        sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+fi
+for p in "${peers[@]}"; do
+    if command -v "$p" >/dev/null; then
+        report "$p $(dpkg-query -W -f='${Version}' "$p" 2>/dev/null)" "$(command -v "$p")"
+    fi
+done
