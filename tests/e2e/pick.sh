@@ -20,6 +20,12 @@ xdotool mouseup 1
 copy_form web && expect_clipboard '#FF8000'
 copy_form delphi && expect_clipboard '$000080FF'
 
+# Another colour (web-safe rounding), then the first history cell brings the pick back.
+click_client $((9 + 9 + 40)) $((4 + 92 + 12))
+copy_form web && expect_clipboard '#FF9900'
+click_client $((9 + 102 + 24 + 8)) $((4 + 21 + 4 + 7))
+copy_form web && expect_clipboard '#FF8000'
+
 # Close through the title bar's close button.
 xdotool mousemove $((client_x + 364 - 12)) 13 click 1
 for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
