@@ -1,10 +1,10 @@
-// The spectrum picker: the whole picture, the square alone, and one move of a drag in
+// The hue picker: the whole picture, the square alone, and one move of a drag in
 // the square on the open dialog (markers off, colour, edits, markers on).
 //
 //   build/bin/bench_palette
 #include "controls/SkinForm.h"
 #include "palette/ColorDialogs.h"
-#include "palette/SpectrumPicker.h"
+#include "palette/HuePicker.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -21,8 +21,8 @@ void BuildPicker(benchmark::State& state)
     colour.SetRGB({ 200, 100, 50 });
     for (auto _ : state) {
         benchmark::DoNotOptimize(BuildHueTable());
-        QImage picture = SpectrumPicker::BuildPicture(hues, colour, qRgb(212, 208, 200));
-        SpectrumPicker::ToggleMarkers(picture, colour.HSL);
+        QImage picture = HuePicker::BuildPicture(hues, colour, qRgb(212, 208, 200));
+        HuePicker::ToggleMarkers(picture, colour.HSL);
         benchmark::DoNotOptimize(picture);
     }
 }
@@ -32,9 +32,9 @@ void PaintSquare(benchmark::State& state)
 {
     TPSPColor colour;
     colour.SetRGB({ 200, 100, 50 });
-    QImage picture = SpectrumPicker::BuildPicture(BuildHueTable(), colour, qRgb(212, 208, 200));
+    QImage picture = HuePicker::BuildPicture(BuildHueTable(), colour, qRgb(212, 208, 200));
     for (auto _ : state) {
-        SpectrumPicker::PaintSquare(picture, colour);
+        HuePicker::PaintSquare(picture, colour);
         benchmark::ClobberMemory();
     }
 }

@@ -173,7 +173,7 @@ private slots:
             [](TbsSkinColorDialog& d) {
                 QCOMPARE(Edits(d), QList<int>({ 200, 100, 50, 20, 75, 78 }));
                 QCOMPARE(d.PickerColor().RGB, Rgb(200, 100, 50));
-                QCOMPARE(SpectrumPicker::SquareMarker(d.PickerColor().HSL), QPoint(108, 96));
+                QCOMPARE(HuePicker::SquareMarker(d.PickerColor().HSL), QPoint(108, 96));
                 QCOMPARE(d.FViewer->ColorValue(), Value(200, 100, 50));
             },
             true));
@@ -244,7 +244,7 @@ private slots:
             false);
     }
 
-    void spectrumPicker()
+    void huePicker()
     {
         TbsSkinColorDialog dialog;
         dialog.Color = Value(100, 150, 100);
@@ -270,7 +270,7 @@ private slots:
                 d.PickerMouseDown(Qt::LeftButton, QPoint(97, 9));
                 d.PickerMouseUp(Qt::LeftButton, QPoint(97, 9));
                 QCOMPARE(d.PickerPicture(), picture);
-                QCOMPARE(SpectrumPicker::HueMarker(d.PickerColor().HSL), QPoint(97, 10)); // at the top
+                QCOMPARE(HuePicker::HueMarker(d.PickerColor().HSL), QPoint(97, 10)); // at the top
                 // A square drag that leaves the square is pinned to its edge.
                 d.PickerMouseDown(Qt::LeftButton, QPoint(100, 100));
                 d.PickerMouseMove(Qt::LeftButton, QPoint(400, -50));

@@ -13,7 +13,7 @@
 
 #include <memory>
 
-// The picture of the spectrum picker, with the mouse handed to the dialog.
+// The picture of the hue picker, with the mouse handed to the dialog.
 class TPickerImage final : public QWidget {
 public:
     TPickerImage(TbsSkinColorDialog& dialog, QWidget* parent)
@@ -101,9 +101,9 @@ void TbsSkinColorDialog::BuildWindow()
     FCustomGrid->FSelected = 0;
     FCustomGrid->OnChange = [this] { GridChange(FCustomGrid->ColorValue()); };
 
-    FDragTarget = SpectrumPicker::dtNone;
+    FDragTarget = HuePicker::dtNone;
     FPickerColor.SetRGB({ 0, 0, 0 });
-    FPickerOffset = (SpectrumPicker::Size - SpectrumPicker::Size) / 2;
+    FPickerOffset = (HuePicker::Size - HuePicker::Size) / 2;
     FPickerImage = new TPickerImage(*this, client);
     FPickerImage->setObjectName(QStringLiteral("FPickerImage"));
     FPickerImage->setGeometry(177, 5, 195, 195);
@@ -167,15 +167,15 @@ void TbsSkinColorDialog::BuildWindow()
         w->move(screen->geometry().center() - QPoint(w->width() / 2, w->height() / 2));
 
     FHues = BuildHueTable();
-    FPicture = SpectrumPicker::BuildPicture(FHues, FPickerColor, w->palette().color(QPalette::Button).rgb(), FPickerOffset);
+    FPicture = HuePicker::BuildPicture(FHues, FPickerColor, w->palette().color(QPalette::Button).rgb(), FPickerOffset);
     ToggleMarkers();
 }
 
-void TbsSkinColorDialog::ToggleMarkers() { SpectrumPicker::ToggleMarkers(FPicture, FPickerColor.HSL, FPickerOffset); }
+void TbsSkinColorDialog::ToggleMarkers() { HuePicker::ToggleMarkers(FPicture, FPickerColor.HSL, FPickerOffset); }
 
 void TbsSkinColorDialog::RedrawSquare()
 {
-    SpectrumPicker::PaintSquare(FPicture, FPickerColor, FPickerOffset);
+    HuePicker::PaintSquare(FPicture, FPickerColor, FPickerOffset);
     ToggleMarkers();
     if (FPickerImage)
         FPickerImage->update();
@@ -254,7 +254,7 @@ void TbsSkinColorDialog::AddCustomColorClick() { FCustomGrid->AddCustomColor(FVi
 
 void TbsSkinColorDialog::PickerMouseDown(Qt::MouseButton button, QPoint at)
 {
-    FDragTarget = SpectrumPicker::HitTest(at, FPickerOffset);
+    FDragTarget = HuePicker::HitTest(at, FPickerOffset);
     if (button == Qt::LeftButton)
         Apply(at);
 }
@@ -269,20 +269,20 @@ void TbsSkinColorDialog::PickerMouseUp(Qt::MouseButton button, QPoint at)
 {
     if (button == Qt::LeftButton)
         Apply(at);
-    FDragTarget = SpectrumPicker::dtNone;
+    FDragTarget = HuePicker::dtNone;
 }
 
 void TbsSkinColorDialog::Apply(QPoint at)
 {
-    if (FDragTarget == SpectrumPicker::dtRing)
+    if (FDragTarget == HuePicker::dtRing)
         ApplyRing(at);
-    else if (FDragTarget == SpectrumPicker::dtSquare)
+    else if (FDragTarget == HuePicker::dtSquare)
         ApplySquare(at);
 }
 
 void TbsSkinColorDialog::ApplyRing(QPoint at)
 {
-    const std::uint8_t hue = SpectrumPicker::RingHueByte(at, FPickerOffset);
+    const std::uint8_t hue = HuePicker::RingHueByte(at, FPickerOffset);
     if (hue == FPickerColor.HSLBytes.H)
         return;
     ToggleMarkers();
@@ -293,7 +293,7 @@ void TbsSkinColorDialog::ApplyRing(QPoint at)
 
 void TbsSkinColorDialog::ApplySquare(QPoint at)
 {
-    const auto [saturation, lightness] = SpectrumPicker::SquareBytes(at, FPickerOffset);
+    const auto [saturation, lightness] = HuePicker::SquareBytes(at, FPickerOffset);
     ToggleMarkers();
     FPickerColor.SetHSLBytes({ FPickerColor.HSLBytes.H, saturation, lightness });
     PickerToRGBEdits();

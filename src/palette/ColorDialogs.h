@@ -2,7 +2,7 @@
 
 #include "app/global.h"
 #include "palette/ColorSpaces.h"
-#include "palette/SpectrumPicker.h"
+#include "palette/HuePicker.h"
 
 #include <QImage>
 #include <QObject>
@@ -80,7 +80,7 @@ private:
     TPSPColor FPickerColor;
     THueTable FHues {};
     QImage FPicture;
-    SpectrumPicker::TDragTarget FDragTarget = SpectrumPicker::dtNone;
+    HuePicker::TDragTarget FDragTarget = HuePicker::dtNone;
     int FPickerOffset = 0;
     bool FUpdatingRGB = false;
     bool FUpdatingHSV = false;

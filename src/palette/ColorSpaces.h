@@ -1,6 +1,6 @@
 #pragma once
 
-// The palette's colour models: RGB bytes, HSL reals and bytes (the spectrum picker),
+// The palette's colour models: RGB bytes, HSL reals and bytes (the hue picker),
 // and the HSV whole numbers of the "H:", "S:", "L:" edits. Free of widgets.
 // Every rounding is to the nearest integer with exact halves to the even neighbour.
 

@@ -1,4 +1,4 @@
-#include "palette/SpectrumPicker.h"
+#include "palette/HuePicker.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace SpectrumPicker {
+namespace HuePicker {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::pair<std::uint8_t, std::uint8_t> SquareBytes(QPoint p, int offset)
         std::uint8_t(RoundEven((y - SquareLow) / double(SquareSpan) * 255)) };
 }
 
-} // namespace SpectrumPicker
+} // namespace HuePicker

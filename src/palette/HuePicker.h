@@ -1,6 +1,6 @@
 #pragma once
 
-// The spectrum picker's picture and its geometry: a hue ring around a square of
+// The hue picker's picture and its geometry: a hue ring around a square of
 // saturation (left to right) and lightness (top to bottom), with two XOR markers.
 // Pixels are written straight into the rows of a 32-bit picture. Free of widgets.
 
@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPoint>
 
-namespace SpectrumPicker {
+namespace HuePicker {
 
 constexpr int Size = 195; // the picture is Size x Size (plus the offset o on the left)
 constexpr int SquareLow = 44;
@@ -37,4 +37,4 @@ void ToggleMarkers(QImage& picture, const THSLReal& hsl, int offset = 0);
 // The saturation and lightness bytes for a square position, clamped to the square.
 [[nodiscard]] std::pair<std::uint8_t, std::uint8_t> SquareBytes(QPoint p, int offset = 0);
 
-} // namespace SpectrumPicker
+} // namespace HuePicker

@@ -1,12 +1,12 @@
-#include "palette/SpectrumPicker.h"
+#include "palette/HuePicker.h"
 
 #include <QTest>
 
-using namespace SpectrumPicker;
+using namespace HuePicker;
 
-Q_DECLARE_METATYPE(SpectrumPicker::TDragTarget)
+Q_DECLARE_METATYPE(HuePicker::TDragTarget)
 
-class tst_SpectrumPicker : public QObject {
+class tst_HuePicker : public QObject {
     Q_OBJECT
 
     const THueTable hues = BuildHueTable();
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SpectrumPicker)
-#include "tst_SpectrumPicker.moc"
+QTEST_MAIN(tst_HuePicker)
+#include "tst_HuePicker.moc"
