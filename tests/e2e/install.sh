@@ -24,6 +24,33 @@ for _ in $(seq 100); do
 done
 [ -f "$app/HisColors.dat" ] || fail "the installed app did not start in its folder"
 
+# In a folder nobody may write (immutable, so even root cannot): it starts, says
+# nothing, and keeps no history.
+kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null || true
+rm -f "$app/HisColors.dat"
+if chattr +i "$app" 2>/dev/null; then
+    trap 'chattr -i "$app" 2>/dev/null || true; cleanup' EXIT
+    (cd / && exec "$prefix/bin/tintora") &
+    locked=$!
+    pids+=("$locked")
+    main=""
+    for _ in $(seq 100); do
+        main=$(xdotool search --onlyvisible --pid "$locked" --name '^Tintora\(' 2>/dev/null | head -n 1 || true)
+        [ -n "$main" ] && break
+        sleep 0.1
+    done
+    [ -n "$main" ] || fail "the app did not start in a read-only folder"
+    sleep 0.5
+    xdotool search --onlyvisible --name '^Tintora $' >/dev/null 2>&1 && fail "an error box came up"
+    xdotool mousemove $((client_x + 364 - 12)) 13 click 1 # the frame's close button
+    for _ in $(seq 50); do kill -0 "$locked" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$locked" 2>/dev/null && fail "the app did not end"
+    [ -f "$app/HisColors.dat" ] && fail "a history file appeared in a read-only folder"
+    chattr -i "$app"
+else
+    echo "note: this file system has no immutable folders; the read-only run is skipped"
+fi
+
 sqlite3 "$app/store.lzd" "INSERT INTO Colors(Name,RVal,GVal,BVal,Comment) VALUES('kept',1,2,3,'')"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ "$(sqlite3 "$app/store.lzd" "SELECT Name FROM Colors")" = "kept" ] || fail "reinstalling lost the library"

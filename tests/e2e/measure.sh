@@ -32,6 +32,12 @@ xdotool mousemove 600 500 mousedown 3 mousemove 650 500 mousemove 700 500 mouseu
 sleep 0.3
 [ "$(pixel 650 500)" = "0,127,255" ] || fail "no inverted rubber line: $(pixel 650 500)"
 [ "$(pixel 650 501)" = "255,128,0" ] || fail "the line is more than one pixel wide"
+# A known distance: a drag from x 600 to x 700 (reported as 101, both ends counted)
+# leaves a line over 600..699 on the screen; its end point is not drawn.
+[ "$(pixel 600 500)" = "0,127,255" ] || fail "the line does not start at the press"
+[ "$(pixel 699 500)" = "0,127,255" ] || fail "the line stops short of the release"
+[ "$(pixel 700 500)" = "255,128,0" ] || fail "the line runs past the release"
+[ "$(pixel 599 500)" = "255,128,0" ] || fail "the line starts before the press"
 
 xdotool mousemove $((179 + 28)) $((124 + 12)) click 1 # 结束
 for _ in $(seq 50); do
