@@ -2,6 +2,7 @@
 
 #include "app/MakerInfo.h"
 #include "app/global.h"
+#include "controls/ControlFactory.h"
 #include "controls/bsSkinLinkLabel.h"
 
 #include <QFrame>
@@ -11,16 +12,10 @@
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry, QColor colour = {})
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QColor& colour)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    if (colour.isValid()) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, colour);
-        label->setPalette(colours);
-    }
+    QLabel* label = ::MakeLabel(parent, name, caption, geometry);
+    SetTextColor(label, colour);
     return label;
 }
 

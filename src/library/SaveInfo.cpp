@@ -1,5 +1,6 @@
 #include "library/SaveInfo.h"
 
+#include "controls/ControlFactory.h"
 #include "library/ColorStore.h"
 
 #include <QApplication>
@@ -17,14 +18,6 @@ QFont ArialFont()
     QFont font(QStringList { QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei") });
     font.setPixelSize(14);
     return font;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
 }
 
 } // namespace
@@ -68,10 +61,8 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* owner)
     divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     divider->setGeometry(11, 133, 253, 3);
 
-    btnOK = MakeButton(client, QStringLiteral("确定"), { 100, 143, 65, 22 });
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = MakeButton(client, QStringLiteral("取消"), { 189, 143, 65, 22 });
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnOK = MakeButton(client, "btnOK", QStringLiteral("确定"), { 100, 143, 65, 22 });
+    btnCancel = MakeButton(client, "btnCancel", QStringLiteral("取消"), { 189, 143, 65, 22 });
     SetDefaultButton(btnOK);
     SetCancelButton(btnCancel);
     connect(btnOK, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });

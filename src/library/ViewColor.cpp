@@ -222,10 +222,15 @@ bool TColorsModel::submit()
     // The view submits on every change of row; a new row without any value yet has
     // nothing to write and stays as it is.
     if (FInsertPending) {
+        bool inserted = false;
         for (int row = 0; row < rowCount(); ++row) {
-            if (RowInserted(row) && RowUntouched(row))
+            if (!RowInserted(row))
+                continue;
+            if (RowUntouched(row))
                 return true;
+            inserted = true;
         }
+        FInsertPending = inserted; // no new row left: later row changes skip the search
     }
     if (QSqlTableModel::submit()) {
         if (FInsertPending && !isDirty()) {

@@ -2,6 +2,7 @@
 
 #include "app/MakerInfo.h"
 #include "app/TintoraApplication.h"
+#include "controls/ControlFactory.h"
 #include "controls/PaintBox.h"
 #include "controls/bsSkinDrawGrid.h"
 #include "controls/bsSkinLinkLabel.h"
@@ -29,24 +30,6 @@ namespace {
 // The magnifier's colour before the first pick (R 246, G 247, B 251).
 constexpr TColor ZoomBackground = 16513014;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint, QRect geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     auto* group = new QGroupBox(caption, parent);
@@ -60,8 +43,6 @@ QRgb ToQRgb(TColor value)
     const TRGBColor c = FromTColor(value);
     return qRgb(c.R, c.G, c.B);
 }
-
-QColor ToQColor(TRGBColor c) { return QColor(c.R, c.G, c.B); }
 
 void SetTextIfChanged(QLineEdit* edit, const QString& text)
 {
@@ -96,20 +77,20 @@ void TfrmMain::BuildControls()
 {
     QWidget* client = Client();
     // In tab order.
-    bsSkinButton1 = MakeButton(client, "bsSkinButton1", QStringLiteral("退出"), QStringLiteral("退出软件"), { 293, 207, 64, 25 });
+    bsSkinButton1 = MakeButton(client, "bsSkinButton1", QStringLiteral("退出"), { 293, 207, 64, 25 }, QStringLiteral("退出软件"));
     BuildEditGroup();
     BuildOutputGroup();
     bsSkinButton3 = MakeButton(
-        client, "bsSkinButton3", QStringLiteral("保存颜色"), QStringLiteral("保存当前颜色到库中"), { 220, 150, 65, 25 });
+        client, "bsSkinButton3", QStringLiteral("保存颜色"), { 220, 150, 65, 25 }, QStringLiteral("保存当前颜色到库中"));
     bsSkinButton4 = MakeButton(
-        client, "bsSkinButton4", QStringLiteral("加载颜色"), QStringLiteral("从颜色库中加载颜色信息"), { 293, 150, 64, 25 });
+        client, "bsSkinButton4", QStringLiteral("加载颜色"), { 293, 150, 64, 25 }, QStringLiteral("从颜色库中加载颜色信息"));
     BuildCaptureGroup();
     bsSkinButton5
-        = MakeButton(client, "bsSkinButton5", QStringLiteral("关于"), QStringLiteral("关于本软件"), { 220, 208, 64, 25 });
+        = MakeButton(client, "bsSkinButton5", QStringLiteral("关于"), { 220, 208, 64, 25 }, QStringLiteral("关于本软件"));
     bsSkinButton6
-        = MakeButton(client, "bsSkinButton6", QStringLiteral("颜色参考"), QStringLiteral("标准颜色表"), { 220, 179, 65, 25 });
+        = MakeButton(client, "bsSkinButton6", QStringLiteral("颜色参考"), { 220, 179, 65, 25 }, QStringLiteral("标准颜色表"));
     bsSkinButton11
-        = MakeButton(client, "bsSkinButton11", QStringLiteral("屏幕测距"), QStringLiteral("测量距离"), { 292, 179, 65, 25 });
+        = MakeButton(client, "bsSkinButton11", QStringLiteral("屏幕测距"), { 292, 179, 65, 25 }, QStringLiteral("测量距离"));
 
     bsSkinLinkLabel1 = new TbsSkinLinkLabel(QStringLiteral("岚舟软件工作室"), client);
     bsSkinLinkLabel1->setObjectName(QStringLiteral("bsSkinLinkLabel1"));
@@ -138,9 +119,9 @@ void TfrmMain::BuildEditGroup()
 
     // Tab order: 高级调色板, 计算安全色, R, G, B, the history panel.
     bsSkinButton2
-        = MakeButton(group, "bsSkinButton2", QStringLiteral("高级调色板"), QStringLiteral("打开调色板调色"), { 112, 92, 81, 25 });
+        = MakeButton(group, "bsSkinButton2", QStringLiteral("高级调色板"), { 112, 92, 81, 25 }, QStringLiteral("打开调色板调色"));
     bsSkinButton10
-        = MakeButton(group, "bsSkinButton10", QStringLiteral("计算安全色"), QStringLiteral("打开调色板调色"), { 9, 92, 81, 25 });
+        = MakeButton(group, "bsSkinButton10", QStringLiteral("计算安全色"), { 9, 92, 81, 25 }, QStringLiteral("打开调色板调色"));
 
     const auto makeEditor = [this, group](const char* name, QRect geometry) {
         auto* editor = new TbsSkinTrackEdit(group);
@@ -203,9 +184,9 @@ void TfrmMain::BuildOutputGroup()
 
     const QString copy = QStringLiteral("复制");
     const QString copyHint = QStringLiteral("复制到剪贴板");
-    bsSkinButton7 = MakeButton(group, "bsSkinButton7", copy, copyHint, { 147, 25, 48, 22 });
-    bsSkinButton8 = MakeButton(group, "bsSkinButton8", copy, copyHint, { 147, 56, 48, 22 });
-    bsSkinButton9 = MakeButton(group, "bsSkinButton9", copy, copyHint, { 147, 88, 48, 22 });
+    bsSkinButton7 = MakeButton(group, "bsSkinButton7", copy, { 147, 25, 48, 22 }, copyHint);
+    bsSkinButton8 = MakeButton(group, "bsSkinButton8", copy, { 147, 56, 48, 22 }, copyHint);
+    bsSkinButton9 = MakeButton(group, "bsSkinButton9", copy, { 147, 88, 48, 22 }, copyHint);
 
     MakeLabel(group, "bsSkinStdLabel4", QStringLiteral("网页"), { 4, 32, 32, 13 });
     MakeLabel(group, "bsSkinStdLabel5", QStringLiteral("RGB"), { 3, 63, 28, 13 });

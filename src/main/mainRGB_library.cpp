@@ -2,6 +2,7 @@
 // one from the browser.
 #include "app/MessageBox.h"
 #include "app/dm.h"
+#include "controls/ControlFactory.h"
 #include "library/ColorStore.h"
 #include "library/SaveInfo.h"
 #include "library/ViewColor.h"
@@ -25,9 +26,8 @@ void TfrmMain::bsSkinButton3Click()
     frmSaveInfo->move(pos() + QPoint(30, 30));
     frmSaveInfo->edtName->setText(ColorStore::DefaultName(CurrentColor));
     QPalette sample = frmSaveInfo->lblColor->palette();
-    sample.setColor(QPalette::Window, QColor(CurrentColor.R, CurrentColor.G, CurrentColor.B));
-    const TRGBColor complement = ComplementOf(CurrentColor);
-    sample.setColor(QPalette::WindowText, QColor(complement.R, complement.G, complement.B));
+    sample.setColor(QPalette::Window, ToQColor(CurrentColor));
+    sample.setColor(QPalette::WindowText, ToQColor(ComplementOf(CurrentColor)));
     frmSaveInfo->lblColor->setPalette(sample);
 
     if (frmSaveInfo->ShowModal() == mrOk)

@@ -1,5 +1,6 @@
 #include "measure/Display.h"
 
+#include "controls/ControlFactory.h"
 #include "controls/PaintBox.h"
 #include "main/Magnifier.h"
 #include "measure/MeasureRules.h"
@@ -23,14 +24,6 @@ namespace {
 // The magnifier before the first move (R 246, G 247, B 251), and what it shows for
 // source pixels beyond the screen.
 const QRgb ZoomBackground = qRgb(246, 247, 251);
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
 
 QString PointText(QPoint p) { return QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y()); }
 
@@ -134,17 +127,12 @@ TfrmDisplay::TfrmDisplay(Desktop& desktop, QWidget* parent)
     MakeLabel(sepRuler, "bsSkinStdLabel6", QStringLiteral("距离："), { 145, 100, 65, 13 });
     lblResult = MakeLabel(sepRuler, "lblResult", QStringLiteral("0"), { 183, 100, 129, 13 });
     lblScreen = MakeLabel(sepRuler, "lblScreen", QString(), { 8, 24, 236, 13 });
-    QPalette olive = lblScreen->palette();
-    olive.setColor(QPalette::WindowText, QColor(128, 128, 0));
-    lblScreen->setPalette(olive);
+    SetTextColor(lblScreen, QColor(128, 128, 0));
     QFont own(QStringList { QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC") });
     own.setPixelSize(12);
     lblScreen->setFont(own);
 
-    bsSkinButton1 = new QPushButton(QStringLiteral("结束"), sepRuler);
-    bsSkinButton1->setObjectName(QStringLiteral("bsSkinButton1"));
-    bsSkinButton1->setGeometry(179, 124, 57, 25);
-    bsSkinButton1->setCursor(Qt::PointingHandCursor);
+    bsSkinButton1 = MakeButton(sepRuler, "bsSkinButton1", QStringLiteral("结束"), { 179, 124, 57, 25 });
 
     connect(sepRuler, &TbsSkinExPanel::OnClose, this, &QWidget::close); // sepRulerClose
     connect(bsSkinButton1, &QPushButton::clicked, this, &QWidget::close); // bsSkinButton1Click

@@ -103,10 +103,11 @@ void TbsSkinColorDialog::BuildWindow()
 
     FDragTarget = HuePicker::dtNone;
     FPickerColor.SetRGB({ 0, 0, 0 });
-    FPickerOffset = (HuePicker::Size - HuePicker::Size) / 2;
     FPickerImage = new TPickerImage(*this, client);
     FPickerImage->setObjectName(QStringLiteral("FPickerImage"));
     FPickerImage->setGeometry(177, 5, 195, 195);
+    // The picture centred in the image: no offset at the image's width of 195.
+    FPickerOffset = (FPickerImage->width() - HuePicker::Size) / 2;
 
     const auto label = [client](const QString& text, int left, int top) {
         auto* l = new QLabel(text, client);

@@ -1,5 +1,7 @@
 #include "palette/ColorGrids.h"
 
+#include "controls/ControlFactory.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,12 +13,6 @@ constexpr TColor Hex(std::uint32_t rrggbb)
 {
     // #RRGGBB written as the 32-bit value with red in the low byte.
     return ((rrggbb >> 16) & 0xFF) | (rrggbb & 0xFF00) | ((rrggbb & 0xFF) << 16);
-}
-
-QColor ToQColor(TColor value)
-{
-    const TRGBColor c = FromTColor(value);
-    return QColor(c.R, c.G, c.B);
 }
 
 } // namespace
